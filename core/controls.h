@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <initializer_list>
+
+class QApplication;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace radixon {
+
+class PrintArea;
+
+// The Windows faces the design names are drawn with Liberation fonts of the
+// same metrics, so every classroom machine shows the same layout.
+void installFontSubstitutions();
+// Style, fonts and name of the application; once, before the first window.
+void setupApplication(QApplication& app);
+
+QFont designFont(const QString& face, double points, bool bold, bool italic);
+QFont timesBoldItalic(double points);
+
+// Controls with their design name as objectName and their design colours.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
+                        const QFont& font);
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, QColor back,
+                       QColor fore, const QFont& font);
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QColor back,
+                  QColor fore, const QFont& font);
+PrintArea* makePrintArea(QWidget* parent, const QString& name, QColor back, QColor fore,
+                         const QFont& font);
+
+// Keyboard focus moves through the widgets in this order.
+void setFocusOrder(std::initializer_list<QWidget*> widgets);
+
+}  // namespace radixon

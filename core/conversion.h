@@ -1,0 +1,36 @@
+#pragma once
+
+#include "dialogs.h"
+#include "module1.h"
+#include "random_source.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace radixon {
+
+// One division step of the expansion: the dividend before the step, the radix,
+// the quotient and the remainder just stored in Digits.
+using DivisionObserver = std::function<void(Int16 dividend, Int16 radix, double quotient, Int16 remainder)>;
+
+// TaskNumber := base + Int(Rnd * span), the product taken in single precision.
+void RandomTaskNumber(Модуль1& m, RandomSource& random, int span, int base);
+
+// Asks "Введите число больше 1" until Radix is at least 2. A reply that is
+// not a 16-bit value is not a radix either: the box simply asks again.
+void AskRadix(Модуль1& m, Dialogs& dialogs);
+
+// Repeated division of TaskNumber by Radix into Digits, DigitTop and Dividend.
+// A radix of 0 is a division by zero; a radix of 1 or below runs into the
+// 21-slot bound.
+void ExpandDigits(Модуль1& m, const DivisionObserver& observer = {});
+
+// The digits left by ExpandDigits, most significant first, each after a blank.
+QString DigitsText(const Модуль1& m);
+
+// RightAnswer := Val(DigitsText): the digit string read as a decimal numeral,
+// which is what a pupil types as the answer.
+void DigitsAnswer(Модуль1& m);
+
+}  // namespace radixon

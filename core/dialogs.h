@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace radixon {
+
+// Message box styles: the number picks the icon.
+enum class MsgStyle { Critical = 16, Exclamation = 48 };
+
+// The modal dialogs every handler asks through. The program shows Qt's
+// dialogs; tests answer from a script.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Returns the typed text; Cancel gives the empty text. An empty title means
+    // the box has no title of its own.
+    virtual QString inputBox(const QString& prompt, const QString& title) = 0;
+    virtual void msgBox(const QString& prompt, MsgStyle style, const QString& title) = 0;
+};
+
+class QtDialogs final : public Dialogs {
+public:
+    QString inputBox(const QString& prompt, const QString& title) override;
+    void msgBox(const QString& prompt, MsgStyle style, const QString& title) override;
+};
+
+}  // namespace radixon

@@ -1,0 +1,17 @@
+#include "controls.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    // Windows are drawn without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    radixon::setupApplication(app);
+    app.setQuitOnLastWindowClosed(false);
+    return RUN_ALL_TESTS();
+}
