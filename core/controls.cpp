@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QStyleFactory>
 
 namespace radixon {
@@ -55,6 +57,37 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
                         const QFont& font)
 {
     auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(font);
+    button->setAutoDefault(false);
+    setColours(button, QPalette::Button, face, QPalette::ButtonText, QColor());
+    return button;
+}
+
+namespace {
+class WrappingButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(contents, Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+}  // namespace
+
+QPushButton* makeWrappingButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
+                                const QFont& font)
+{
+    auto* button = new WrappingButton(caption, parent);
     button->setObjectName(name);
     button->setFont(font);
     button->setAutoDefault(false);

@@ -28,6 +28,10 @@ QFont timesBoldItalic(double points);
 // Controls with their design name as objectName and their design colours.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
                         const QFont& font);
+// The same button, its caption wrapped at blanks onto more lines when it is
+// wider than the button (the design's narrow buttons hold two-word captions).
+QPushButton* makeWrappingButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
+                                const QFont& font);
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, QColor back,
                        QColor fore, const QFont& font);
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QColor back,

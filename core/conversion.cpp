@@ -1,5 +1,7 @@
 #include "conversion.h"
 
+#include <algorithm>
+
 namespace radixon {
 
 void RandomTaskNumber(Модуль1& m, RandomSource& random, int span, int base)
@@ -47,6 +49,21 @@ QString DigitsText(const Модуль1& m)
 void DigitsAnswer(Модуль1& m)
 {
     m.RightAnswer = Val(DigitsText(m));
+}
+
+std::vector<Int16> RadixDigits(Int16 number, Int16 radix)
+{
+    std::vector<Int16> digits;
+    int rest = number;
+    if (radix >= 2) {
+        while (rest >= radix) {
+            digits.push_back(static_cast<Int16>(rest % radix));
+            rest /= radix;
+        }
+    }
+    digits.push_back(static_cast<Int16>(rest));
+    std::reverse(digits.begin(), digits.end());
+    return digits;
 }
 
 }  // namespace radixon

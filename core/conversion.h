@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace radixon {
 
@@ -32,5 +33,11 @@ QString DigitsText(const Модуль1& m);
 // RightAnswer := Val(DigitsText): the digit string read as a decimal numeral,
 // which is what a pupil types as the answer.
 void DigitsAnswer(Модуль1& m);
+
+// The digits of a number in a radix, most significant first, worked out on
+// the side so that the Digits of the current task stay as they are. A number
+// below the radix, and any number when the radix is below 2 (no task set
+// yet), is its own single digit.
+std::vector<Int16> RadixDigits(Int16 number, Int16 radix);
 
 }  // namespace radixon
