@@ -2,14 +2,58 @@
 
 #include "form.h"
 
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+
 namespace radixon {
 
+class PrintArea;
+
+// The main window: takes the pupil's surname, opens the three working
+// windows, ends the program, and shows the two information pages from its
+// menu on the same print area that lies under its controls.
 class Form1 final : public Form {
     Q_OBJECT
 
 public:
     explicit Form1(FormContext context);
     void Form_Load() override;
+
+protected:
+    // With every working window hidden, closing this one would leave the
+    // program running out of sight, so it ends the program like "Выход".
+    void closedFromTitleBar() override;
+
+private:
+    void createControls();
+    void createMenu();
+
+    void CaptureSurname();
+    void Далее_Click();
+    void PEREVOD_V10_Click();
+    void TESTIROVAN_Click();
+    void Выход_Click();
+
+    void регистрац_Click();
+    void программа_Click();
+    void Инструкци_Click();
+    void showPage(const QStringList& lines);
+
+    QMenuBar* menuBar = nullptr;
+    QAction* регистрац = nullptr;
+    QAction* программа = nullptr;
+    QAction* Инструкци = nullptr;
+
+    PrintArea* Picture1 = nullptr;
+    QPushButton* Далее = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* TESTIROVAN = nullptr;
+    QPushButton* PEREVOD_V10 = nullptr;
+    QPushButton* Выход = nullptr;
 };
 
 }  // namespace radixon

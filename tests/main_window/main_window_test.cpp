@@ -1,0 +1,383 @@
+#include "form1_fixture.h"
+
+#include "print_area.h"
+
+#include <QFontInfo>
+
+#include <optional>
+#include <ostream>
+
+namespace radixon::testing {
+namespace {
+
+const QString StartCaption = QStringLiteral("РАДИКСОН");
+const QString LearningCaption = QStringLiteral("Перевод чисел в двоичную систему счисления - самопроверка");
+const QString SurnamePrompt = QStringLiteral("Укажите вашу фамилию!");
+
+// --- The window as the program opens it -------------------------------------
+
+using Form1Start = Form1Test;
+
+TEST_F(Form1Start, ShowsTheCaptionABlankSurnameAndEveryControl)
+{
+    EXPECT_TRUE(visible(FormId::Form1));
+    EXPECT_EQ(caption(), StartCaption);
+    EXPECT_EQ(textBox(FormId::Form1, "Text1")->text(), QStringLiteral(" "));
+    EXPECT_TRUE(shown("Picture1"));
+    for (const char* name : PageControls) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(shown(name));
+        EXPECT_TRUE(control(name)->isEnabled());
+    }
+    EXPECT_EQ(accessibleValue(FormId::Form1), QString());
+    saveGrab(FormId::Form1, QStringLiteral("form1.png"));
+}
+
+TEST_F(Form1Start, PutsTheThreeMenuItemsDirectlyOnTheBar)
+{
+    ASSERT_NE(menuBar(), nullptr);
+    const QList<QAction*> onBar = menuBar()->actions();
+    const QStringList captions{QStringLiteral("Регистрация"), QStringLiteral("О программе"),
+                               QStringLiteral("Инструкция")};
+    ASSERT_EQ(onBar.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(MenuItems[i]);
+        EXPECT_EQ(onBar[i], menuItem(MenuItems[i]));
+        EXPECT_EQ(onBar[i]->text(), captions[i]);
+        EXPECT_TRUE(onBar[i]->isVisible());
+        EXPECT_EQ(onBar[i]->menu(), nullptr) << "a menu item opens no drop-down list";
+    }
+}
+
+TEST_F(Form1Start, LeavesTheSharedStateAtZeroAndCreatesNoOtherWindow)
+{
+    const Модуль1 fresh;
+    EXPECT_EQ(sharedFields(m()), sharedFields(fresh));
+    EXPECT_TRUE(m().StudentName.isEmpty());
+    EXPECT_FALSE(created(FormId::Form2));
+    EXPECT_FALSE(created(FormId::Form3));
+    EXPECT_FALSE(created(FormId::Form4));
+}
+
+// --- Layout, colours and fonts ----------------------------------------------
+
+struct Placement {
+    const char* name;
+    QString caption;
+    int left, top, width, height;
+};
+
+TEST_F(Form1Start, PlacesEachControlOnPicture1AtItsTwips)
+{
+    const Placement table[] = {
+        {"Далее", QStringLiteral("Перевод из 10-й с.с. в другие"), 360, 3120, 4095, 735},
+        {"Text1", QStringLiteral(" "), 4440, 720, 4695, 855},
+        {"Label1", QStringLiteral("Ваша фамилия"), 480, 720, 3375, 855},
+        {"TESTIROVAN", QStringLiteral("Тестирование"), 6120, 3600, 3135, 735},
+        {"PEREVOD_V10", QStringLiteral("Перевод чисел в 10-ую с.с."), 360, 4440, 4095, 735},
+        {"Выход", QStringLiteral("Выход"), 7200, 5880, 1695, 735},
+    };
+    Form& window = mainWindow();
+    QWidget* picture = control("Picture1");
+    for (const Placement& row : table) {
+        SCOPED_TRACE(row.name);
+        QWidget* widget = control(row.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->parentWidget(), picture);
+        EXPECT_EQ(widget->geometry(), QRect(window.twips(row.left), window.twips(row.top), window.twips(row.width),
+                                            window.twips(row.height)));
+        QString shownText;
+        if (auto* pressable = qobject_cast<QAbstractButton*>(widget))
+            shownText = pressable->text();
+        else if (auto* box = qobject_cast<QLineEdit*>(widget))
+            shownText = box->text();
+        else if (auto* name = qobject_cast<QLabel*>(widget))
+            shownText = name->text();
+        EXPECT_EQ(shownText, row.caption);
+    }
+}
+
+TEST_F(Form1Start, SizesTheClientAreaBelowTheMenuAndLetsPicture1ReachBeyondIt)
+{
+    Form& window = mainWindow();
+    QWidget* picture = control("Picture1");
+    const int menuHeight = menuBar()->height();
+    EXPECT_GT(menuHeight, 0);
+    EXPECT_EQ(window.width(), window.twips(9615));
+    EXPECT_EQ(window.height() - menuHeight, window.twips(6930));
+    EXPECT_EQ(picture->mapTo(&window, QPoint(0, 0)), QPoint(0, menuHeight));
+    EXPECT_EQ(picture->size(), QSize(window.twips(14775), window.twips(12495)));
+    EXPECT_GT(picture->width(), window.width());
+    EXPECT_NE(window.minimumSize(), window.maximumSize()) << "the window is resizable";
+}
+
+struct Look {
+    const char* name;
+    QPalette::ColorRole role;
+    QColor colour;
+};
+
+TEST_F(Form1Start, PaintsEachControlInItsDesignColours)
+{
+    const QColor cyan(0, 255, 255);
+    const QColor surnameBack(192, 192, 255);
+    const Look table[] = {
+        {"Picture1", QPalette::Window, QColor(224, 224, 224)},
+        {"Далее", QPalette::Button, cyan},
+        {"Text1", QPalette::Base, surnameBack},
+        {"Text1", QPalette::Text, QColor(0, 0, 128)},
+        {"Label1", QPalette::Window, surnameBack},
+        {"TESTIROVAN", QPalette::Button, QColor(255, 128, 128)},
+        {"PEREVOD_V10", QPalette::Button, cyan},
+        {"Выход", QPalette::Button, QColor(255, 192, 192)},
+    };
+    for (const Look& row : table) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(control(row.name)->palette().color(row.role), row.colour);
+    }
+}
+
+struct Lettering {
+    const char* name;
+    const char* face;
+    double points;
+    bool boldItalic;
+    const char* drawnWith;  // the Liberation font standing in for the face
+};
+
+TEST_F(Form1Start, WritesEachControlInItsDesignFont)
+{
+    const Lettering table[] = {
+        {"Picture1", "MS Sans Serif", 18, false, "Liberation Sans"},
+        {"Далее", "Times New Roman", 15.75, true, "Liberation Serif"},
+        {"Text1", "Times New Roman", 18, true, "Liberation Serif"},
+        {"Label1", "Times New Roman", 18, true, "Liberation Serif"},
+        {"TESTIROVAN", "Times New Roman", 15.75, true, "Liberation Serif"},
+        {"PEREVOD_V10", "Times New Roman", 15.75, true, "Liberation Serif"},
+        {"Выход", "Times New Roman", 20.25, true, "Liberation Serif"},
+    };
+    for (const Lettering& row : table) {
+        SCOPED_TRACE(row.name);
+        const QFont font = control(row.name)->font();
+        EXPECT_EQ(font.family(), QString::fromUtf8(row.face));
+        EXPECT_DOUBLE_EQ(font.pointSizeF(), row.points);
+        EXPECT_EQ(font.bold(), row.boldItalic);
+        EXPECT_EQ(font.italic(), row.boldItalic);
+        EXPECT_EQ(QFontInfo(font).family(), QString::fromUtf8(row.drawnWith));
+    }
+}
+
+TEST_F(Form1Start, HintsAtTheSurnameBoxAndTabsInDesignOrder)
+{
+    EXPECT_EQ(control("Text1")->toolTip(), QStringLiteral("Поле для ввода фамилии"));
+
+    const QStringList expected{QStringLiteral("Text1"), QStringLiteral("TESTIROVAN"), QStringLiteral("PEREVOD_V10"),
+                               QStringLiteral("Выход"), QStringLiteral("Далее")};
+    QStringList order;
+    QWidget* widget = control("Далее");
+    while (order.size() < expected.size()) {
+        widget = widget->nextInFocusChain();
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+    }
+    EXPECT_EQ(order, expected);
+}
+
+// --- Taking the surname -------------------------------------------------------
+
+struct SurnameCase {
+    const char* name;
+    QString boxText;
+    std::optional<QString> reply;  // scripted when the box is empty; nullopt is Cancel
+    QString stored;
+};
+
+std::ostream& operator<<(std::ostream& out, const SurnameCase& row)
+{
+    return out << row.name;
+}
+
+const SurnameCase SurnameCases[] = {
+    {"untouched", QStringLiteral(" "), std::nullopt, QStringLiteral(" ")},
+    {"typed after the blank", QStringLiteral(" Петров"), std::nullopt, QStringLiteral(" Петров")},
+    {"typed", QStringLiteral("Петров"), std::nullopt, QStringLiteral("Петров")},
+    {"emptied and answered", QString(), QStringLiteral(" Иванов "), QStringLiteral(" Иванов ")},
+    {"emptied and cancelled", QString(), QString(), QString()},
+};
+
+struct Opener {
+    const char* button;
+    FormId window;
+};
+
+class SurnameCapture : public Form1Test, public ::testing::WithParamInterface<std::tuple<Opener, SurnameCase>> {};
+
+TEST_P(SurnameCapture, StoresTheBoxOrTheReplyAndOpensTheWindow)
+{
+    const auto& [opener, row] = GetParam();
+    textBox(FormId::Form1, "Text1")->setText(row.boxText);
+    if (row.boxText.isEmpty())
+        dialogs.reply(row.reply.value_or(QString()));
+
+    click(FormId::Form1, opener.button);
+
+    EXPECT_EQ(m().StudentName, row.stored);
+    if (row.boxText.isEmpty()) {
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        EXPECT_TRUE(dialogs.shown()[0].isInput());
+        EXPECT_EQ(dialogs.shown()[0].prompt, SurnamePrompt);
+        EXPECT_EQ(dialogs.shown()[0].title, QString());
+    } else {
+        EXPECT_TRUE(dialogs.shown().empty()) << "a box that is not empty asks nothing";
+    }
+    EXPECT_EQ(textBox(FormId::Form1, "Text1")->text(), row.boxText) << "the reply is not copied into the box";
+    EXPECT_TRUE(visible(opener.window));
+    EXPECT_FALSE(visible(FormId::Form1));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothButtons, SurnameCapture,
+                         ::testing::Combine(::testing::Values(Opener{"TESTIROVAN", FormId::Form4},
+                                                              Opener{"Далее", FormId::Form2}),
+                                            ::testing::ValuesIn(SurnameCases)));
+
+// --- The three working windows ------------------------------------------------
+
+struct Navigation {
+    const char* button;
+    FormId window;
+    bool takesSurname;
+    bool resetsCounters;
+};
+
+std::ostream& operator<<(std::ostream& out, const Navigation& row)
+{
+    return out << row.button;
+}
+
+class Form1Navigation : public Form1Test, public ::testing::WithParamInterface<Navigation> {};
+
+TEST_P(Form1Navigation, OpensOneWindowAndChangesOnlyWhatItOwns)
+{
+    const Navigation& row = GetParam();
+    m().StudentName = QStringLiteral("Прежний");
+    m().TasksIssued = 5;
+    m().CorrectCount = 4;
+    m().LastAnswered = 5;
+    m().TaskTotal = 6;
+    m().Radix = 3;
+    m().TaskNumber = 45;
+    textBox(FormId::Form1, "Text1")->setText(QStringLiteral("Новиков"));
+    Модуль1 expected = m();
+    if (row.takesSurname)
+        expected.StudentName = QStringLiteral("Новиков");
+    if (row.resetsCounters)
+        expected.TasksIssued = expected.CorrectCount = expected.LastAnswered = 0;
+
+    click(FormId::Form1, row.button);
+
+    EXPECT_EQ(sharedFields(m()), sharedFields(expected));
+    EXPECT_TRUE(visible(row.window));
+    EXPECT_FALSE(visible(FormId::Form1));
+    for (FormId other : {FormId::Form2, FormId::Form3, FormId::Form4})
+        EXPECT_EQ(created(other), other == row.window);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachButton, Form1Navigation,
+                         ::testing::Values(Navigation{"Далее", FormId::Form2, true, false},
+                                           Navigation{"PEREVOD_V10", FormId::Form3, false, false},
+                                           Navigation{"TESTIROVAN", FormId::Form4, true, true}));
+
+TEST_F(Form1Test, ResetsTheCountersOnEveryOpeningOfTheTestButKeepsTotalAndRadix)
+{
+    click(FormId::Form1, "TESTIROVAN");
+    closeFromTitleBar(FormId::Form4);
+    ASSERT_TRUE(visible(FormId::Form1));
+    m().TaskTotal = 4;
+    m().Radix = 2;
+    m().TasksIssued = 4;
+    m().CorrectCount = 3;
+    m().LastAnswered = 4;
+
+    click(FormId::Form1, "TESTIROVAN");
+
+    EXPECT_EQ(m().TasksIssued, 0);
+    EXPECT_EQ(m().CorrectCount, 0);
+    EXPECT_EQ(m().LastAnswered, 0);
+    EXPECT_EQ(m().TaskTotal, 4);
+    EXPECT_EQ(m().Radix, 2);
+    EXPECT_TRUE(visible(FormId::Form4));
+}
+
+struct Visit {
+    const char* button;
+    FormId window;
+    QString captionAfter;
+};
+
+std::ostream& operator<<(std::ostream& out, const Visit& row)
+{
+    return out << row.button;
+}
+
+class CaptionAfterVisit : public Form1Test, public ::testing::WithParamInterface<Visit> {};
+
+TEST_P(CaptionAfterVisit, ShowsTheCaptionTheVisitedWindowLeft)
+{
+    const Visit& row = GetParam();
+    textBox(FormId::Form1, "Text1")->setText(QStringLiteral("Смирнов"));
+    click(FormId::Form1, row.button);
+    closeFromTitleBar(row.window);
+
+    EXPECT_FALSE(visible(row.window));
+    ASSERT_TRUE(visible(FormId::Form1));
+    EXPECT_EQ(caption(), row.captionAfter);
+    EXPECT_EQ(textBox(FormId::Form1, "Text1")->text(), QStringLiteral("Смирнов"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWindow, CaptionAfterVisit,
+                         ::testing::Values(Visit{"Далее", FormId::Form2, LearningCaption},
+                                           Visit{"PEREVOD_V10", FormId::Form3, LearningCaption},
+                                           Visit{"TESTIROVAN", FormId::Form4, StartCaption}));
+
+// --- Ending the program ---------------------------------------------------------
+
+TEST_F(Form1Test, ExitEndsTheProgramOnceAndHidesEveryWindow)
+{
+    for (const char* opener : {"Далее", "PEREVOD_V10", "TESTIROVAN"}) {
+        click(FormId::Form1, opener);
+        for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4})
+            if (visible(id))
+                closeFromTitleBar(id);
+    }
+    ASSERT_TRUE(created(FormId::Form2) && created(FormId::Form3) && created(FormId::Form4));
+    ASSERT_EQ(ends, 0);
+
+    click(FormId::Form1, "Выход");
+
+    EXPECT_EQ(ends, 1);
+    for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4})
+        EXPECT_FALSE(visible(id));
+}
+
+TEST_F(Form1Test, ClosingTheMainWindowFromItsTitleBarEndsTheProgram)
+{
+    mainWindow().close();
+
+    EXPECT_EQ(ends, 1);
+    EXPECT_FALSE(visible(FormId::Form1));
+}
+
+TEST_F(Form1Test, ClosingAWorkingWindowFromItsTitleBarReturnsToTheMainWindow)
+{
+    click(FormId::Form1, "TESTIROVAN");
+    ASSERT_TRUE(visible(FormId::Form4));
+
+    closeFromTitleBar(FormId::Form4);
+
+    EXPECT_FALSE(visible(FormId::Form4));
+    EXPECT_TRUE(visible(FormId::Form1));
+    EXPECT_EQ(ends, 0);
+}
+
+}  // namespace
+}  // namespace radixon::testing
