@@ -1,0 +1,233 @@
+#include "test_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace radixon::testing {
+namespace {
+
+class Form4SetUp : public TestWindowFixture {
+protected:
+    void SetUp() override { openTest(); }
+};
+
+struct ControlDesign {
+    const char* name;
+    QString caption;
+    QRect twips;
+    QColor back;
+    QColor text;  // invalid: the default colour
+    double points;
+};
+
+TEST_F(Form4SetUp, EveryControlHasItsDesignCaptionPlaceColourAndFont)
+{
+    Form& window = form(FormId::Form4);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Тестирование"));
+    EXPECT_EQ(window.size(), QSize(window.twips(15315), window.twips(10410)));
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(224, 224, 224));
+
+    const QColor grey(224, 224, 224);
+    const ControlDesign designs[] = {
+        {"Label1", "Тестирование", {1320, 0, 12735, 735}, grey, {128, 0, 0}, 24},
+        {"Command1", "Введите основание системы счисления", {720, 960, 9375, 810}, {192, 255, 192}, {}, 24},
+        {"Text2", " 2", {10440, 960, 2535, 765}, grey, {192, 0, 0}, 24},
+        {"Ввод_числа", "Задайте число", {840, 3000, 4335, 1050}, {192, 192, 255}, {}, 24},
+        {"Text1", " ", {5880, 3120, 6135, 765}, grey, {0, 0, 192}, 24},
+        {"Ввод_ответа", "Введите ответ ", {10440, 6000, 2655, 1050}, {192, 255, 192}, {}, 24},
+        {"Выход", "Назад", {11400, 9000, 2895, 570}, {255, 192, 255}, {}, 24},
+        {"Picture1", "", {1080, 6000, 6375, 3975}, grey, {}, 18},
+        {"Command2", "Показать результат", {1680, 4920, 5175, 570}, {192, 192, 255}, {}, 24},
+        {"Command3", "Введите количество заданий", {720, 1920, 9375, 810}, {192, 255, 192}, {}, 24},
+        {"Text3", "6", {10440, 1920, 2535, 765}, grey, {192, 0, 0}, 24},
+        {"Label2", " ", {8280, 4200, 6255, 1455}, {255, 224, 192}, {192, 0, 0}, 21.75},
+    };
+    for (const ControlDesign& design : designs) {
+        SCOPED_TRACE(design.name);
+        auto* control = window.findChild<QWidget*>(QString::fromUtf8(design.name));
+        ASSERT_NE(control, nullptr);
+        const QRect& t = design.twips;
+        EXPECT_EQ(control->geometry(), QRect(window.twips(t.x()), window.twips(t.y()), window.twips(t.width()),
+                                             window.twips(t.height())));
+        QString caption;
+        QPalette::ColorRole backRole = QPalette::Window;
+        QPalette::ColorRole textRole = QPalette::WindowText;
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            caption = button->text();
+            backRole = QPalette::Button;
+        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            caption = box->text();
+            backRole = QPalette::Base;
+            textRole = QPalette::Text;
+        } else if (auto* shown = qobject_cast<QLabel*>(control)) {
+            caption = shown->text();
+            EXPECT_TRUE(shown->wordWrap());
+        } else {
+            caption = printArea(FormId::Form4)->text();
+        }
+        EXPECT_EQ(caption, design.caption);
+        EXPECT_EQ(control->palette().color(backRole), design.back);
+        if (design.text.isValid()) {
+            EXPECT_EQ(control->palette().color(textRole), design.text);
+        }
+        EXPECT_EQ(control->font().family(), QStringLiteral("Times New Roman"));
+        EXPECT_DOUBLE_EQ(control->font().pointSizeF(), design.points);
+        EXPECT_TRUE(control->font().bold());
+        EXPECT_TRUE(control->font().italic());
+    }
+}
+
+TEST_F(Form4SetUp, OpensWithFocusOnTheRadixButtonAndTabsInDesignOrder)
+{
+    Form& window = form(FormId::Form4);
+    QWidget* focused = window.focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->objectName(), QStringLiteral("Command1"));
+
+    const QStringList order{"Command1", "Text2", "Ввод_числа", "Text1", "Ввод_ответа",
+                            "Выход",    "Command2", "Command3", "Text3"};
+    QStringList tabbed;
+    QWidget* widget = button(FormId::Form4, "Command1");
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            tabbed << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget && widget->objectName() != QStringLiteral("Command1"));
+    EXPECT_EQ(tabbed.join(u' ').toStdString(), order.join(u' ').toStdString());
+}
+
+struct RadixEntry {
+    const char* name;
+    QString typed;
+    std::vector<QString> replies;  // empty text: Cancel
+    Int16 radix;
+    QString shown;
+};
+
+TEST_F(Form4SetUp, RadixButtonAsksUntilTheRadixIsAtLeastTwo)
+{
+    const RadixEntry entries[] = {
+        {"typed 8", "8", {}, 8, " 8"},
+        {"typed 1.5 rounds to 2", "1.5", {}, 2, " 2"},
+        {"typed 16", "16", {}, 16, " 16"},
+        {"typed 0.5 rounds to 0", "0.5", {"1.5"}, 2, " 2"},
+        {"cancel asks again", "1", {"", "7"}, 7, " 7"},
+        {"letters", "abc", {"xyz", "-5", "3"}, 3, " 3"},
+        {"empty box", "", {"12"}, 12, " 12"},
+        {"beyond 16 bits typed", "70000", {"5"}, 5, " 5"},
+        {"beyond 16 bits replied", "0", {"99999", "2.5"}, 2, " 2"},
+    };
+    for (const RadixEntry& entry : entries) {
+        SCOPED_TRACE(entry.name);
+        dialogs.clear();
+        for (const QString& reply : entry.replies)
+            dialogs.reply(reply);
+        textBox(FormId::Form4, "Text2")->setText(entry.typed);
+        click(FormId::Form4, "Command1");
+        EXPECT_EQ(m().Radix, entry.radix);
+        EXPECT_EQ(textBox(FormId::Form4, "Text2")->text(), entry.shown);
+        ASSERT_EQ(dialogs.shown().size(), entry.replies.size());
+        for (const ShownDialog& shown : dialogs.shown()) {
+            EXPECT_TRUE(shown.isInput());
+            EXPECT_EQ(shown.prompt, QStringLiteral("Введите число больше 1"));
+            EXPECT_EQ(shown.title, QStringLiteral("Ввод основания системы счисления"));
+        }
+    }
+}
+
+struct CountEntry {
+    const char* name;
+    QString typed;
+    std::vector<QString> replies;
+    Int16 total;
+    QString shown;
+};
+
+TEST_F(Form4SetUp, CountButtonAsksUntilTheCountIsEven)
+{
+    const CountEntry entries[] = {
+        {"typed 6", "6", {}, 6, " 6"},
+        {"typed 5.5 rounds to 6", "5.5", {}, 6, " 6"},
+        {"typed 6.5 rounds to 6", "6.5", {}, 6, " 6"},
+        {"typed 0", "0", {}, 0, " 0"},
+        {"negative even", "-4", {}, -4, "-4"},
+        {"typed 7", "7", {"1.5"}, 2, " 2"},
+        {"negative odd", "-3", {"-4"}, -4, "-4"},
+        {"cancel gives 0", "7", {""}, 0, " 0"},
+        {"reply 0.5 rounds to 0", "3", {"0.5"}, 0, " 0"},
+        {"odd replies", "1", {"7", "5", "10"}, 10, " 10"},
+        {"beyond 16 bits typed", "40000", {"8"}, 8, " 8"},
+        {"beyond 16 bits replied", "9", {"1e6", "-40000", "4"}, 4, " 4"},
+    };
+    for (const CountEntry& entry : entries) {
+        SCOPED_TRACE(entry.name);
+        dialogs.clear();
+        m().TasksIssued = 3;
+        for (const QString& reply : entry.replies)
+            dialogs.reply(reply);
+        textBox(FormId::Form4, "Text3")->setText(entry.typed);
+        click(FormId::Form4, "Command3");
+        EXPECT_EQ(m().TaskTotal, entry.total);
+        EXPECT_EQ(m().TasksIssued, 0);
+        EXPECT_EQ(textBox(FormId::Form4, "Text3")->text(), entry.shown);
+        ASSERT_EQ(dialogs.shown().size(), entry.replies.size());
+        for (const ShownDialog& shown : dialogs.shown()) {
+            EXPECT_TRUE(shown.isInput());
+            EXPECT_EQ(shown.prompt, QStringLiteral("Введите четное количество заданий"));
+            EXPECT_EQ(shown.title, QStringLiteral("Ввод количества заданий"));
+        }
+    }
+}
+
+TEST_F(Form4SetUp, CountButtonKeepsTheScoreOfTheTestSoFar)
+{
+    m().CorrectCount = 2;
+    m().LastAnswered = 3;
+    m().TasksIssued = 3;
+    setTaskTotal(QStringLiteral("4"));
+    EXPECT_EQ(m().TasksIssued, 0);
+    EXPECT_EQ(m().CorrectCount, 2);
+    EXPECT_EQ(m().LastAnswered, 3);
+}
+
+TEST_F(Form4SetUp, BackShowsTheMainWindowAndKeepsTheTestWindowAsItWas)
+{
+    textBox(FormId::Form4, "Text3")->setText(QStringLiteral("4"));
+    click(FormId::Form4, "Command3");
+    drawNext({100});
+    issue();
+    const QString task = shownNumber();
+    click(FormId::Form4, "Выход");
+    EXPECT_FALSE(visible(FormId::Form4));
+    EXPECT_TRUE(visible(FormId::Form1));
+
+    click(FormId::Form1, "TESTIROVAN");
+    EXPECT_TRUE(visible(FormId::Form4));
+    EXPECT_EQ(form(FormId::Form4).windowTitle(), QStringLiteral("Тестирование"));
+    EXPECT_EQ(textBox(FormId::Form4, "Text3")->text(), QStringLiteral(" 4"));
+    EXPECT_EQ(shownNumber(), task);
+}
+
+TEST_F(Form4SetUp, MainWindowResetsTheCountersButKeepsCountAndRadix)
+{
+    setTaskTotal(QStringLiteral("2"));
+    textBox(FormId::Form4, "Text2")->setText(QStringLiteral("5"));
+    click(FormId::Form4, "Command1");
+    drawNext({60});
+    issue();
+    answer(QStringLiteral("220"));  // 60 in radix 5
+    ASSERT_EQ(m().CorrectCount, 1);
+    click(FormId::Form4, "Выход");
+
+    click(FormId::Form1, "TESTIROVAN");
+    EXPECT_EQ(m().TasksIssued, 0);
+    EXPECT_EQ(m().CorrectCount, 0);
+    EXPECT_EQ(m().LastAnswered, 0);
+    EXPECT_EQ(m().TaskTotal, 2);
+    EXPECT_EQ(m().Radix, 5);
+}
+
+}  // namespace
+}  // namespace radixon::testing
