@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include "runtime.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -12,6 +14,25 @@ QString titleOrAppName(const QString& title)
     return title.isEmpty() ? QApplication::applicationDisplayName() : title;
 }
 }  // namespace
+
+double askAnswer(Dialogs& dialogs)
+{
+    return AnswerValue(dialogs.inputBox(QStringLiteral("Введи ответ"), QStringLiteral("Ввод ответа")));
+}
+
+void showAnswerVerdict(Dialogs& dialogs, bool right)
+{
+    // The title's first letter is a Latin C, as the pupils have always seen it.
+    if (right)
+        dialogs.msgBox(QStringLiteral("МОЛОДЕЦ!!!  ПРАВИЛЬНО!!!"), MsgStyle::Exclamation, QStringLiteral("Cообщение"));
+    else
+        warn(dialogs, QStringLiteral("НЕПРАВИЛЬНО!!!"));
+}
+
+void warn(Dialogs& dialogs, const QString& prompt)
+{
+    dialogs.msgBox(prompt, MsgStyle::Critical, QStringLiteral("Предупреждение"));
+}
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& title)
 {

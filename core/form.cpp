@@ -29,10 +29,15 @@ void Form::onTriggered(QAction* action, std::function<void()> handler)
             [this, handler = std::move(handler)] { runGuarded(dialogs(), handler); });
 }
 
-void Form::closedFromTitleBar()
+void Form::backToMainWindow()
 {
     windows().Hide(id_);
     windows().Show(FormId::Form1);
+}
+
+void Form::closedFromTitleBar()
+{
+    backToMainWindow();
 }
 
 void Form::closeEvent(QCloseEvent* event)
@@ -45,6 +50,14 @@ void Form::closeEvent(QCloseEvent* event)
 void Form::setClientSizeTwips(int width, int height)
 {
     resize(twips(width), twips(height));
+}
+
+void Form::setBackgroundColour(QColor colour)
+{
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, colour);
+    setPalette(background);
 }
 
 void Form::placeTwips(QWidget* widget, int left, int top, int width, int height) const

@@ -47,14 +47,16 @@ protected:
     void onClick(QAbstractButton* button, std::function<void()> handler);
     void onTriggered(QAction* action, std::function<void()> handler);
 
-    // Closing from the title bar: by default what the back button does, hide
-    // this window and show the main one.
+    // What every "Назад" button does: hide this window and show the main one.
+    void backToMainWindow();
+    // Closing from the title bar: by default the same as "Назад".
     virtual void closedFromTitleBar();
     void closeEvent(QCloseEvent* event) override;
 
     // Design geometry in twips: the client area, and a control's left, top,
     // width and height relative to its parent.
     void setClientSizeTwips(int width, int height);
+    void setBackgroundColour(QColor colour);
     void placeTwips(QWidget* widget, int left, int top, int width, int height) const;
 
 private:

@@ -6,16 +6,14 @@ namespace radixon {
 
 void runGuarded(Dialogs& dialogs, const std::function<void()>& handler)
 {
-    const QString title = QStringLiteral("Предупреждение");
     try {
         handler();
     } catch (const RuntimeError& error) {
-        dialogs.msgBox(error.message(), MsgStyle::Critical, title);
+        warn(dialogs, error.message());
     } catch (const std::bad_alloc&) {
-        dialogs.msgBox(QStringLiteral("Ошибка выполнения: недостаточно памяти"), MsgStyle::Critical, title);
+        warn(dialogs, QStringLiteral("Ошибка выполнения: недостаточно памяти"));
     } catch (const std::exception& error) {
-        dialogs.msgBox(QStringLiteral("Ошибка выполнения: ") + QString::fromLocal8Bit(error.what()),
-                       MsgStyle::Critical, title);
+        warn(dialogs, QStringLiteral("Ошибка выполнения: ") + QString::fromLocal8Bit(error.what()));
     }
 }
 

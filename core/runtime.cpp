@@ -126,6 +126,12 @@ double Val(const QString& text)
         number.push_back('.');
         ++pos;
         while (pos < s.size() && isAsciiDigit(s[pos])) {
+            // Zeros after the point and before the first significant digit
+            // lower the magnitude, so "0.5e309" still counts as an overflow.
+            if (s[pos] != u'0')
+                significant = true;
+            else if (!significant)
+                --magnitude;
             number.push_back(static_cast<char>(s[pos++]));
             anyDigit = true;
         }
@@ -144,7 +150,7 @@ double Val(const QString& text)
             number += exponent;
             // Keep a rough magnitude for telling overflow from underflow.
             long long e = 0;
-            for (std::size_t i = firstExpDigit; i < expPos && e < 100000; ++i)
+            for (std::size_t i = firstExpDigit; i < expPos && e < 1000000000000000LL; ++i)
                 e = e * 10 + (s[i] - u'0');
             magnitude += exponent[1] == '-' ? -e : e;
         }
@@ -161,6 +167,20 @@ double Val(const QString& text)
     if (ec != std::errc() || !std::isfinite(value))
         throw RuntimeError(RuntimeErrorKind::Overflow);
     return value == 0 ? 0.0 : value;
+}
+
+double AnswerValue(const QString& text)
+{
+    try {
+        return Val(text);
+    } catch (const RuntimeError&) {
+        for (QChar c : text) {
+            if (!isSkipped(c))
+                return c == u'-' ? -std::numeric_limits<double>::infinity()
+                                 : std::numeric_limits<double>::infinity();
+        }
+        return std::numeric_limits<double>::infinity();
+    }
 }
 
 QString Str(double value)

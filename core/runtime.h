@@ -31,6 +31,11 @@ private:
 // octal numbers. A number too large for a double is an overflow.
 double Val(const QString& text);
 
+// The value of a typed answer: Val, except that a number too large for a
+// double reads as an infinity of its sign. No task has such an answer, so the
+// pupil is simply told it is wrong instead of meeting an overflow.
+double AnswerValue(const QString& text);
+
 // The text of a number with a leading blank when it is not negative
 // (" 5", "-5", " 83.3", " .5", " 1E+15").
 QString Str(double value);

@@ -34,10 +34,7 @@ Form3::Form3(FormContext context) : Form(FormId::Form3, context)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ОБУЧЕНИЕ: Перевод чисел  в десятичную систему счисления"));
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, windowGrey);
-    setPalette(background);
+    setBackgroundColour(windowGrey);
     setClientSizeTwips(15240, 11010);
 
     const QFont font = timesBoldItalic(24);
@@ -97,13 +94,9 @@ void Form3::Ввод_числа_Click()
 
 void Form3::Ввод_ответа_Click()
 {
-    m().StudentAnswer = Val(dialogs().inputBox(QStringLiteral("Введи ответ"), QStringLiteral("Ввод ответа")));
+    m().StudentAnswer = askAnswer(dialogs());
     // Here the answer is the decimal number itself.
-    if (static_cast<double>(m().TaskNumber) == m().StudentAnswer)
-        dialogs().msgBox(QStringLiteral("МОЛОДЕЦ!!!  ПРАВИЛЬНО!!!"), MsgStyle::Exclamation,
-                         QStringLiteral("Cообщение"));
-    else
-        dialogs().msgBox(QStringLiteral("НЕПРАВИЛЬНО!!!"), MsgStyle::Critical, QStringLiteral("Предупреждение"));
+    showAnswerVerdict(dialogs(), static_cast<double>(m().TaskNumber) == m().StudentAnswer);
 }
 
 void Form3::Показать_решение_Click()
@@ -151,8 +144,7 @@ void Form3::printPowersEvaluated(const std::vector<Int16>& digits)
 
 void Form3::Назад_Click()
 {
-    windows().Hide(FormId::Form3);
-    windows().Show(FormId::Form1);
+    backToMainWindow();
 }
 
 }  // namespace radixon

@@ -18,10 +18,7 @@ Form2::Form2(FormContext context) : Form(FormId::Form2, context)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("ОБУЧЕНИЕ: Перевод десятичных чисел  в другие  системы счисления"));
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, windowGrey);
-    setPalette(background);
+    setBackgroundColour(windowGrey);
     // The answer and back buttons stand to the right of the print area, so the
     // client area is wider than the rest of the design needs.
     setClientSizeTwips(17655, 10935);
@@ -86,20 +83,15 @@ void Form2::Ввод_числа_Click()
 
 void Form2::Ввод_ответа_Click()
 {
-    m().StudentAnswer = Val(dialogs().inputBox(QStringLiteral("Введи ответ"), QStringLiteral("Ввод ответа")));
-    if (m().RightAnswer == m().StudentAnswer)
-        dialogs().msgBox(QStringLiteral("МОЛОДЕЦ!!!  ПРАВИЛЬНО!!!"), MsgStyle::Exclamation,
-                         QStringLiteral("Cообщение"));
-    else
-        dialogs().msgBox(QStringLiteral("НЕПРАВИЛЬНО!!!"), MsgStyle::Critical, QStringLiteral("Предупреждение"));
+    m().StudentAnswer = askAnswer(dialogs());
+    showAnswerVerdict(dialogs(), m().RightAnswer == m().StudentAnswer);
 }
 
 void Form2::Показать_решение_Click()
 {
     // Before the first task of the run there is no radix to divide by.
     if (m().Radix < 2) {
-        dialogs().msgBox(QStringLiteral("Сначала задайте число!"), MsgStyle::Critical,
-                         QStringLiteral("Предупреждение"));
+        warn(dialogs(), QStringLiteral("Сначала задайте число!"));
         return;
     }
     m().DigitTop = 0;
@@ -130,8 +122,7 @@ void Form2::printDivisionRow(Int16 dividend, Int16 radix, double quotient, Int16
 
 void Form2::Выход_Click()
 {
-    windows().Hide(FormId::Form2);
-    windows().Show(FormId::Form1);
+    backToMainWindow();
 }
 
 }  // namespace radixon

@@ -20,10 +20,6 @@ const QColor PaleGreen(192, 255, 192);
 const QColor PaleBlue(192, 192, 255);
 const QColor DarkRed(192, 0, 0);
 
-const QString WarningTitle = QStringLiteral("Предупреждение");
-// The first letter is a Latin C, as pupils have always seen it.
-const QString PraiseTitle = QStringLiteral("Cообщение");
-
 // A typed radix that does not fit in 16 bits is no radix either; it counts as
 // 0, which the radix dialog refuses.
 Int16 typedRadix(const QLineEdit* box)
@@ -37,10 +33,7 @@ Form4::Form4(FormContext context) : Form(FormId::Form4, context)
 {
     setObjectName(QStringLiteral("Form4"));
     setClientSizeTwips(15315, 10410);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, LightGrey);
-    setPalette(background);
+    setBackgroundColour(LightGrey);
 
     const QFont font = timesBoldItalic(24);
 
@@ -115,8 +108,7 @@ void Form4::Command3_Click()
 
 void Form4::Выход_Click()
 {
-    windows().Hide(FormId::Form4);
-    windows().Show(FormId::Form1);
+    backToMainWindow();
 }
 
 void Form4::Ввод_числа_Click()
@@ -124,7 +116,7 @@ void Form4::Ввод_числа_Click()
     random().Randomize();
     m().TasksIssued = NextCount(m().TasksIssued);
     if (m().TasksIssued > m().TaskTotal) {
-        warn(QStringLiteral("Узнайте результат!!!"));
+        warn(dialogs(), QStringLiteral("Узнайте результат!!!"));
         return;
     }
     takeRadixFromText2();
@@ -168,25 +160,24 @@ void Form4::issueRadixToDecimal()
 void Form4::Ввод_ответа_Click()
 {
     if (m().TasksIssued > m().TaskTotal) {
-        warn(QStringLiteral("Узнайте результат!!!"));
+        warn(dialogs(), QStringLiteral("Узнайте результат!!!"));
         return;
     }
-    m().StudentAnswer = Val(dialogs().inputBox(QStringLiteral("Введи ответ"), QStringLiteral("Ввод ответа")));
+    m().StudentAnswer = askAnswer(dialogs());
     // An answer counts only as the first one since its task was issued: a
     // second try, or an answer after a task was skipped, would let a pupil
     // score by guessing again.
     m().LastAnswered = Add16(m().LastAnswered, 1);
     if (m().LastAnswered != m().TasksIssued) {
-        warn(QStringLiteral("Ответ не засчитывается!!!"));
+        warn(dialogs(), QStringLiteral("Ответ не засчитывается!!!"));
         m().LastAnswered = m().TasksIssued;
         return;
     }
-    if (m().StudentAnswer == m().RightAnswer) {
-        dialogs().msgBox(QStringLiteral("МОЛОДЕЦ!!!  ПРАВИЛЬНО!!!"), MsgStyle::Exclamation, PraiseTitle);
+    const bool right = m().StudentAnswer == m().RightAnswer;
+    showAnswerVerdict(dialogs(), right);
+    // Counted only once the pupil has closed the praise.
+    if (right)
         m().CorrectCount = NextCount(m().CorrectCount);
-    } else {
-        warn(QStringLiteral("НЕПРАВИЛЬНО!!!"));
-    }
 }
 
 void Form4::Command2_Click()
@@ -194,7 +185,7 @@ void Form4::Command2_Click()
     // Without a number of tasks there are no possible points to measure the
     // result against; the page would be meaningless.
     if (m().TaskTotal == 0) {
-        warn(QStringLiteral("Сначала введите количество заданий!"));
+        warn(dialogs(), QStringLiteral("Сначала введите количество заданий!"));
         return;
     }
     Picture1->cls();
@@ -216,11 +207,6 @@ void Form4::printLine(const QString& text)
         Picture1->print({});
     else
         Picture1->print({PrintItem::text(text)});
-}
-
-void Form4::warn(const QString& prompt)
-{
-    dialogs().msgBox(prompt, MsgStyle::Critical, WarningTitle);
 }
 
 }  // namespace radixon

@@ -31,7 +31,6 @@ private:
     void issueDecimalToRadix();
     void issueRadixToDecimal();
     void printLine(const QString& text = QString());
-    void warn(const QString& prompt);
 
     QLabel* Label1 = nullptr;
     QPushButton* Command1 = nullptr;

@@ -71,6 +71,15 @@ TEST(Val, VeryLongDigitStringOverflows)
     EXPECT_DOUBLE_EQ(Val(QString(100000, u'x')), 0);
 }
 
+TEST(AnswerValue, NumberBeyondADoubleIsAnInfinityNotAnError)
+{
+    EXPECT_EQ(AnswerValue(QString(100000, u'9')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(AnswerValue(" \t-1e309"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(AnswerValue("&H123456789"), std::numeric_limits<double>::infinity());
+    EXPECT_DOUBLE_EQ(AnswerValue("1 0 1"), 101);
+    EXPECT_DOUBLE_EQ(AnswerValue(""), 0);
+}
+
 TEST(Str, WritesALeadingBlankForNumbersThatAreNotNegative)
 {
     const struct {

@@ -153,7 +153,7 @@ TEST_F(Form2Test, JudgesTheTypedAnswerByItsValue)
     const Case cases[] = {
         {"101101", true},       {"1 0 1 1 0 1", true},  {"  101101  ", true}, {"101101abc", true},
         {"101101руб", true},    {"1011.01", false},     {"", false},          {"45", false},
-        {"1011010", false},
+        {"1011010", false},     {"1e309", false},       {"-1e309", false},
     };
     setTask(45, QStringLiteral(" 2"));
     for (const Case& c : cases) {
