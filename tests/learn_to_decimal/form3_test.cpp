@@ -1,8 +1,8 @@
+#include "design_checks.h"
 #include "print_area.h"
 #include "program_fixture.h"
 
 #include <QApplication>
-#include <QPushButton>
 
 #include <vector>
 
@@ -300,55 +300,25 @@ TEST_F(Form3Test, BackAndReturnKeepTheTask)
 
 TEST_F(Form3Test, ControlsStandWhereTheDesignPutsThem)
 {
-    struct Case {
-        const char* name;
-        QString caption;
-        int left, top, width, height;
-        QColor colour;  // button face, or text colour of the others
-    };
-    const Case cases[] = {
-        {"Label1", QStringLiteral("Перевод чисел  в десятичную систему счисления"), 240, 240, 12735, 735,
-         QColor(128, 0, 0)},
-        {"Command1", QStringLiteral("Основание системы счисления"), 600, 1320, 8055, 810, QColor(224, 224, 224)},
-        {"Text2", QStringLiteral(" 2"), 9600, 1320, 2535, 765, QColor(192, 0, 0)},
-        {"Ввод_числа", QStringLiteral("Задайте число"), 1200, 2760, 2655, 1050, QColor(192, 192, 255)},
-        {"Text1", QStringLiteral(" "), 5640, 2880, 6495, 765, QColor(0, 0, 192)},
-        {"Ввод_ответа", QStringLiteral("Проверь себя:  Введи ответ "), 960, 4920, 3255, 1050,
-         QColor(128, 255, 128)},
-        {"Показать_решение", QStringLiteral("Показать решение"), 5640, 5880, 4215, 1050, QColor(255, 128, 128)},
-        {"Picture1", QString(), 120, 7080, 18975, 1815, QColor(0, 0, 128)},
-        {"Назад", QStringLiteral("Назад"), 9240, 9480, 2895, 570, QColor(255, 192, 255)},
+    const QColor grey(224, 224, 224);
+    const DesignFont lettering{"Times New Roman", 24, true, true};
+    const DesignFont printing{"Times New Roman", 15.75, true, false};
+    const DesignedControl design[] = {
+        {"Label1", "Перевод чисел  в десятичную систему счисления", {240, 240, 12735, 735}, grey, {128, 0, 0},
+         lettering},
+        {"Command1", "Основание системы счисления", {600, 1320, 8055, 810}, grey, {}, lettering},
+        {"Text2", " 2", {9600, 1320, 2535, 765}, grey, {192, 0, 0}, lettering},
+        {"Ввод_числа", "Задайте число", {1200, 2760, 2655, 1050}, {192, 192, 255}, {}, lettering},
+        {"Text1", " ", {5640, 2880, 6495, 765}, grey, {0, 0, 192}, lettering},
+        {"Ввод_ответа", "Проверь себя:  Введи ответ ", {960, 4920, 3255, 1050}, {128, 255, 128}, {}, lettering},
+        {"Показать_решение", "Показать решение", {5640, 5880, 4215, 1050}, {255, 128, 128}, {}, lettering},
+        {"Picture1", "", {120, 7080, 18975, 1815}, grey, {0, 0, 128}, printing},
+        {"Назад", "Назад", {9240, 9480, 2895, 570}, {255, 192, 255}, {}, lettering},
     };
     Form& window = form(FormId::Form3);
     EXPECT_EQ(window.size(), QSize(window.twips(15240), window.twips(11010)));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        auto* control = window.findChild<QWidget*>(QString::fromUtf8(c.name));
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->geometry(), QRect(window.twips(c.left), window.twips(c.top), window.twips(c.width),
-                                             window.twips(c.height)));
-        if (auto* pushButton = qobject_cast<QPushButton*>(control)) {
-            EXPECT_EQ(pushButton->text(), c.caption);
-            EXPECT_EQ(control->palette().color(QPalette::Button), c.colour);
-        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-            EXPECT_EQ(box->text(), c.caption);
-            EXPECT_EQ(control->palette().color(QPalette::Text), c.colour);
-            EXPECT_EQ(control->palette().color(QPalette::Base), QColor(224, 224, 224));
-        } else {
-            if (auto* heading = qobject_cast<QLabel*>(control)) {
-                EXPECT_EQ(heading->text(), c.caption);
-            }
-            EXPECT_EQ(control->palette().color(QPalette::WindowText), c.colour);
-            EXPECT_EQ(control->palette().color(QPalette::Window), QColor(224, 224, 224));
-        }
-        const QFont font = control->font();
-        EXPECT_EQ(font.family(), QStringLiteral("Times New Roman"));
-        EXPECT_EQ(font.weight(), QFont::Bold);
-        const bool printArea = QByteArray(c.name) == "Picture1";
-        EXPECT_EQ(font.italic(), !printArea);
-        EXPECT_DOUBLE_EQ(font.pointSizeF(), printArea ? 15.75 : 24.0);
-    }
-    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(224, 224, 224));
+    expectDesign(window, design);
+    EXPECT_EQ(window.palette().color(QPalette::Window), grey);
 }
 
 TEST_F(Form3Test, OpensWithTheFocusOnTheSolutionButtonAndTabsInDesignOrder)
@@ -356,17 +326,8 @@ TEST_F(Form3Test, OpensWithTheFocusOnTheSolutionButtonAndTabsInDesignOrder)
     QApplication::processEvents();
     Form& window = form(FormId::Form3);
     EXPECT_EQ(window.focusWidget(), button(FormId::Form3, "Показать_решение"));
-    // The order the Tab key walks in, round to the start again.
-    const std::vector<const char*> order = {"Показать_решение", "Ввод_числа", "Text1", "Picture1", "Ввод_ответа",
-                                            "Назад",            "Command1",   "Text2", "Показать_решение"};
-    QWidget* current = window.findChild<QWidget*>(QString::fromUtf8(order.front()));
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        SCOPED_TRACE(order[i]);
-        do
-            current = current->nextInFocusChain();
-        while (!(current->focusPolicy() & Qt::TabFocus));
-        EXPECT_EQ(current->objectName(), QString::fromUtf8(order[i]));
-    }
+    expectTabOrder(window, {"Показать_решение", "Ввод_числа", "Text1", "Picture1", "Ввод_ответа", "Назад",
+                            "Command1", "Text2"});
 }
 
 TEST_F(Form3Test, PictureShowsTheSolution)

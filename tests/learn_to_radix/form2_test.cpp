@@ -1,8 +1,8 @@
+#include "design_checks.h"
 #include "print_area.h"
 #include "program_fixture.h"
 
 #include <QApplication>
-#include <QPushButton>
 
 #include <vector>
 
@@ -301,55 +301,30 @@ TEST_F(Form2Test, BackAndReturnKeepTheTask)
 
 TEST_F(Form2Test, ControlsStandWhereTheDesignPutsThem)
 {
-    struct Case {
-        const char* name;
-        QString caption;
-        int left, top, width, height;
-        QColor colour;  // button face, or text colour of the others
-    };
-    const Case cases[] = {
-        {"Label1", QStringLiteral("Перевод десятичных чисел  в другие  системы счисления"), 120, 240, 12735, 735,
-         QColor(128, 0, 0)},
-        {"Command1", QStringLiteral("Основание системы счисления"), 600, 1320, 8055, 810, QColor(224, 224, 224)},
-        {"Text2", QStringLiteral(" 2"), 9600, 1320, 2535, 765, QColor(192, 0, 0)},
-        {"Ввод_числа", QStringLiteral("Задайте число"), 6000, 2520, 2655, 1050, QColor(192, 192, 255)},
-        {"Text1", QStringLiteral(" "), 9600, 2640, 2535, 765, QColor(0, 0, 192)},
-        {"Показать_решение", QStringLiteral("Показать решение"), 3240, 3960, 4815, 810, QColor(255, 128, 128)},
-        {"Picture1", QString(), 600, 4920, 12375, 5655, QColor(0, 64, 0)},
-        {"Ввод_ответа", QStringLiteral("Проверь себя:  Введи ответ "), 13440, 6000, 3855, 1650,
-         QColor(192, 255, 192)},
-        {"Выход", QStringLiteral("Назад"), 14160, 9240, 2895, 570, QColor(255, 192, 255)},
+    const QColor grey(224, 224, 224);
+    const DesignFont lettering{"Times New Roman", 24, true, true};
+    const DesignFont printing{"Times New Roman", 15.75, true, false};
+    const DesignedControl design[] = {
+        {"Label1", "Перевод десятичных чисел  в другие  системы счисления", {120, 240, 12735, 735}, grey,
+         {128, 0, 0}, lettering},
+        {"Command1", "Основание системы счисления", {600, 1320, 8055, 810}, grey, {}, lettering},
+        {"Text2", " 2", {9600, 1320, 2535, 765}, grey, {192, 0, 0}, lettering},
+        {"Ввод_числа", "Задайте число", {6000, 2520, 2655, 1050}, {192, 192, 255}, {}, lettering},
+        {"Text1", " ", {9600, 2640, 2535, 765}, grey, {0, 0, 192}, lettering},
+        {"Показать_решение", "Показать решение", {3240, 3960, 4815, 810}, {255, 128, 128}, {}, lettering},
+        {"Picture1", "", {600, 4920, 12375, 5655}, grey, {0, 64, 0}, printing},
+        {"Ввод_ответа", "Проверь себя:  Введи ответ ", {13440, 6000, 3855, 1650}, {192, 255, 192}, {}, lettering},
+        {"Выход", "Назад", {14160, 9240, 2895, 570}, {255, 192, 255}, {}, lettering},
     };
     Form& window = form(FormId::Form2);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        auto* control = window.findChild<QWidget*>(QString::fromUtf8(c.name));
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->geometry(), QRect(window.twips(c.left), window.twips(c.top), window.twips(c.width),
-                                             window.twips(c.height)));
-        EXPECT_TRUE(window.rect().contains(control->geometry())) << "outside the client area";
-        if (auto* pushButton = qobject_cast<QPushButton*>(control)) {
-            EXPECT_EQ(pushButton->text(), c.caption);
-            EXPECT_EQ(control->palette().color(QPalette::Button), c.colour);
-        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-            EXPECT_EQ(box->text(), c.caption);
-            EXPECT_EQ(control->palette().color(QPalette::Text), c.colour);
-            EXPECT_EQ(control->palette().color(QPalette::Base), QColor(224, 224, 224));
-        } else {
-            if (auto* heading = qobject_cast<QLabel*>(control)) {
-                EXPECT_EQ(heading->text(), c.caption);
-            }
-            EXPECT_EQ(control->palette().color(QPalette::WindowText), c.colour);
-            EXPECT_EQ(control->palette().color(QPalette::Window), QColor(224, 224, 224));
-        }
-        const QFont font = control->font();
-        EXPECT_EQ(font.family(), QStringLiteral("Times New Roman"));
-        EXPECT_EQ(font.weight(), QFont::Bold);
-        const bool printArea = QByteArray(c.name) == "Picture1";
-        EXPECT_EQ(font.italic(), !printArea);
-        EXPECT_DOUBLE_EQ(font.pointSizeF(), printArea ? 15.75 : 24.0);
+    expectDesign(window, design);
+    EXPECT_EQ(window.palette().color(QPalette::Window), grey);
+    for (const DesignedControl& control : design) {
+        SCOPED_TRACE(control.name);
+        const QWidget* widget = window.findChild<QWidget*>(QString::fromUtf8(control.name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_TRUE(window.rect().contains(widget->geometry())) << "outside the client area";
     }
-    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(224, 224, 224));
 }
 
 TEST_F(Form2Test, OpensWithTheFocusOnTheSolutionButtonAndTabsInDesignOrder)
@@ -357,17 +332,8 @@ TEST_F(Form2Test, OpensWithTheFocusOnTheSolutionButtonAndTabsInDesignOrder)
     QApplication::processEvents();
     Form& window = form(FormId::Form2);
     EXPECT_EQ(window.focusWidget(), button(FormId::Form2, "Показать_решение"));
-    // The order the Tab key walks in, round to the start again.
-    const std::vector<const char*> order = {"Показать_решение", "Ввод_числа", "Text1", "Picture1", "Ввод_ответа",
-                                            "Выход",            "Command1",   "Text2", "Показать_решение"};
-    QWidget* current = window.findChild<QWidget*>(QString::fromUtf8(order.front()));
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        SCOPED_TRACE(order[i]);
-        do
-            current = current->nextInFocusChain();
-        while (!(current->focusPolicy() & Qt::TabFocus));
-        EXPECT_EQ(current->objectName(), QString::fromUtf8(order[i]));
-    }
+    expectTabOrder(window, {"Показать_решение", "Ввод_числа", "Text1", "Picture1", "Ввод_ответа", "Выход",
+                            "Command1", "Text2"});
 }
 
 TEST_F(Form2Test, PictureShowsTheSolution)

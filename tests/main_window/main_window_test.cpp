@@ -1,8 +1,5 @@
+#include "design_checks.h"
 #include "form1_fixture.h"
-
-#include "print_area.h"
-
-#include <QFontInfo>
 
 #include <optional>
 #include <ostream>
@@ -61,40 +58,24 @@ TEST_F(Form1Start, LeavesTheSharedStateAtZeroAndCreatesNoOtherWindow)
 
 // --- Layout, colours and fonts ----------------------------------------------
 
-struct Placement {
-    const char* name;
-    QString caption;
-    int left, top, width, height;
-};
-
-TEST_F(Form1Start, PlacesEachControlOnPicture1AtItsTwips)
+TEST_F(Form1Start, StandsEachControlOnPicture1InItsDesignPlaceColoursAndFont)
 {
-    const Placement table[] = {
-        {"Далее", QStringLiteral("Перевод из 10-й с.с. в другие"), 360, 3120, 4095, 735},
-        {"Text1", QStringLiteral(" "), 4440, 720, 4695, 855},
-        {"Label1", QStringLiteral("Ваша фамилия"), 480, 720, 3375, 855},
-        {"TESTIROVAN", QStringLiteral("Тестирование"), 6120, 3600, 3135, 735},
-        {"PEREVOD_V10", QStringLiteral("Перевод чисел в 10-ую с.с."), 360, 4440, 4095, 735},
-        {"Выход", QStringLiteral("Выход"), 7200, 5880, 1695, 735},
+    const QColor cyan(0, 255, 255);
+    const QColor surnameBack(192, 192, 255);
+    const auto times = [](double points) {
+        return DesignFont{"Times New Roman", points, true, true, "Liberation Serif"};
     };
-    Form& window = mainWindow();
-    QWidget* picture = control("Picture1");
-    for (const Placement& row : table) {
-        SCOPED_TRACE(row.name);
-        QWidget* widget = control(row.name);
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->parentWidget(), picture);
-        EXPECT_EQ(widget->geometry(), QRect(window.twips(row.left), window.twips(row.top), window.twips(row.width),
-                                            window.twips(row.height)));
-        QString shownText;
-        if (auto* pressable = qobject_cast<QAbstractButton*>(widget))
-            shownText = pressable->text();
-        else if (auto* box = qobject_cast<QLineEdit*>(widget))
-            shownText = box->text();
-        else if (auto* name = qobject_cast<QLabel*>(widget))
-            shownText = name->text();
-        EXPECT_EQ(shownText, row.caption);
-    }
+    const DesignedControl design[] = {
+        // The window sizes Picture1 itself: see the test below.
+        {"Picture1", "", {}, {224, 224, 224}, {}, {"MS Sans Serif", 18, false, false, "Liberation Sans"}},
+        {"Далее", "Перевод из 10-й с.с. в другие", {360, 3120, 4095, 735}, cyan, {}, times(15.75), "Picture1"},
+        {"Text1", " ", {4440, 720, 4695, 855}, surnameBack, {0, 0, 128}, times(18), "Picture1"},
+        {"Label1", "Ваша фамилия", {480, 720, 3375, 855}, surnameBack, {}, times(18), "Picture1"},
+        {"TESTIROVAN", "Тестирование", {6120, 3600, 3135, 735}, {255, 128, 128}, {}, times(15.75), "Picture1"},
+        {"PEREVOD_V10", "Перевод чисел в 10-ую с.с.", {360, 4440, 4095, 735}, cyan, {}, times(15.75), "Picture1"},
+        {"Выход", "Выход", {7200, 5880, 1695, 735}, {255, 192, 192}, {}, times(20.25), "Picture1"},
+    };
+    expectDesign(mainWindow(), design);
 }
 
 TEST_F(Form1Start, SizesTheClientAreaBelowTheMenuAndLetsPicture1ReachBeyondIt)
@@ -111,76 +92,10 @@ TEST_F(Form1Start, SizesTheClientAreaBelowTheMenuAndLetsPicture1ReachBeyondIt)
     EXPECT_NE(window.minimumSize(), window.maximumSize()) << "the window is resizable";
 }
 
-struct Look {
-    const char* name;
-    QPalette::ColorRole role;
-    QColor colour;
-};
-
-TEST_F(Form1Start, PaintsEachControlInItsDesignColours)
-{
-    const QColor cyan(0, 255, 255);
-    const QColor surnameBack(192, 192, 255);
-    const Look table[] = {
-        {"Picture1", QPalette::Window, QColor(224, 224, 224)},
-        {"Далее", QPalette::Button, cyan},
-        {"Text1", QPalette::Base, surnameBack},
-        {"Text1", QPalette::Text, QColor(0, 0, 128)},
-        {"Label1", QPalette::Window, surnameBack},
-        {"TESTIROVAN", QPalette::Button, QColor(255, 128, 128)},
-        {"PEREVOD_V10", QPalette::Button, cyan},
-        {"Выход", QPalette::Button, QColor(255, 192, 192)},
-    };
-    for (const Look& row : table) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(control(row.name)->palette().color(row.role), row.colour);
-    }
-}
-
-struct Lettering {
-    const char* name;
-    const char* face;
-    double points;
-    bool boldItalic;
-    const char* drawnWith;  // the Liberation font standing in for the face
-};
-
-TEST_F(Form1Start, WritesEachControlInItsDesignFont)
-{
-    const Lettering table[] = {
-        {"Picture1", "MS Sans Serif", 18, false, "Liberation Sans"},
-        {"Далее", "Times New Roman", 15.75, true, "Liberation Serif"},
-        {"Text1", "Times New Roman", 18, true, "Liberation Serif"},
-        {"Label1", "Times New Roman", 18, true, "Liberation Serif"},
-        {"TESTIROVAN", "Times New Roman", 15.75, true, "Liberation Serif"},
-        {"PEREVOD_V10", "Times New Roman", 15.75, true, "Liberation Serif"},
-        {"Выход", "Times New Roman", 20.25, true, "Liberation Serif"},
-    };
-    for (const Lettering& row : table) {
-        SCOPED_TRACE(row.name);
-        const QFont font = control(row.name)->font();
-        EXPECT_EQ(font.family(), QString::fromUtf8(row.face));
-        EXPECT_DOUBLE_EQ(font.pointSizeF(), row.points);
-        EXPECT_EQ(font.bold(), row.boldItalic);
-        EXPECT_EQ(font.italic(), row.boldItalic);
-        EXPECT_EQ(QFontInfo(font).family(), QString::fromUtf8(row.drawnWith));
-    }
-}
-
 TEST_F(Form1Start, HintsAtTheSurnameBoxAndTabsInDesignOrder)
 {
     EXPECT_EQ(control("Text1")->toolTip(), QStringLiteral("Поле для ввода фамилии"));
-
-    const QStringList expected{QStringLiteral("Text1"), QStringLiteral("TESTIROVAN"), QStringLiteral("PEREVOD_V10"),
-                               QStringLiteral("Выход"), QStringLiteral("Далее")};
-    QStringList order;
-    QWidget* widget = control("Далее");
-    while (order.size() < expected.size()) {
-        widget = widget->nextInFocusChain();
-        if (widget->focusPolicy() & Qt::TabFocus)
-            order << widget->objectName();
-    }
-    EXPECT_EQ(order, expected);
+    expectTabOrder(mainWindow(), {"Далее", "Text1", "TESTIROVAN", "PEREVOD_V10", "Выход"});
 }
 
 // --- Taking the surname -------------------------------------------------------

@@ -1,9 +1,5 @@
+#include "design_checks.h"
 #include "test_window.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace radixon::testing {
 namespace {
@@ -13,69 +9,34 @@ protected:
     void SetUp() override { openTest(); }
 };
 
-struct ControlDesign {
-    const char* name;
-    QString caption;
-    QRect twips;
-    QColor back;
-    QColor text;  // invalid: the default colour
-    double points;
-};
-
 TEST_F(Form4SetUp, EveryControlHasItsDesignCaptionPlaceColourAndFont)
 {
+    const QColor grey(224, 224, 224);
     Form& window = form(FormId::Form4);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Тестирование"));
     EXPECT_EQ(window.size(), QSize(window.twips(15315), window.twips(10410)));
-    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(224, 224, 224));
+    EXPECT_EQ(window.palette().color(QPalette::Window), grey);
 
-    const QColor grey(224, 224, 224);
-    const ControlDesign designs[] = {
-        {"Label1", "Тестирование", {1320, 0, 12735, 735}, grey, {128, 0, 0}, 24},
-        {"Command1", "Введите основание системы счисления", {720, 960, 9375, 810}, {192, 255, 192}, {}, 24},
-        {"Text2", " 2", {10440, 960, 2535, 765}, grey, {192, 0, 0}, 24},
-        {"Ввод_числа", "Задайте число", {840, 3000, 4335, 1050}, {192, 192, 255}, {}, 24},
-        {"Text1", " ", {5880, 3120, 6135, 765}, grey, {0, 0, 192}, 24},
-        {"Ввод_ответа", "Введите ответ ", {10440, 6000, 2655, 1050}, {192, 255, 192}, {}, 24},
-        {"Выход", "Назад", {11400, 9000, 2895, 570}, {255, 192, 255}, {}, 24},
-        {"Picture1", "", {1080, 6000, 6375, 3975}, grey, {}, 18},
-        {"Command2", "Показать результат", {1680, 4920, 5175, 570}, {192, 192, 255}, {}, 24},
-        {"Command3", "Введите количество заданий", {720, 1920, 9375, 810}, {192, 255, 192}, {}, 24},
-        {"Text3", "6", {10440, 1920, 2535, 765}, grey, {192, 0, 0}, 24},
-        {"Label2", " ", {8280, 4200, 6255, 1455}, {255, 224, 192}, {192, 0, 0}, 21.75},
+    const auto times = [](double points) { return DesignFont{"Times New Roman", points, true, true}; };
+    const DesignedControl design[] = {
+        {"Label1", "Тестирование", {1320, 0, 12735, 735}, grey, {128, 0, 0}, times(24)},
+        {"Command1", "Введите основание системы счисления", {720, 960, 9375, 810}, {192, 255, 192}, {}, times(24)},
+        {"Text2", " 2", {10440, 960, 2535, 765}, grey, {192, 0, 0}, times(24)},
+        {"Ввод_числа", "Задайте число", {840, 3000, 4335, 1050}, {192, 192, 255}, {}, times(24)},
+        {"Text1", " ", {5880, 3120, 6135, 765}, grey, {0, 0, 192}, times(24)},
+        {"Ввод_ответа", "Введите ответ ", {10440, 6000, 2655, 1050}, {192, 255, 192}, {}, times(24)},
+        {"Выход", "Назад", {11400, 9000, 2895, 570}, {255, 192, 255}, {}, times(24)},
+        {"Picture1", "", {1080, 6000, 6375, 3975}, grey, {}, times(18)},
+        {"Command2", "Показать результат", {1680, 4920, 5175, 570}, {192, 192, 255}, {}, times(24)},
+        {"Command3", "Введите количество заданий", {720, 1920, 9375, 810}, {192, 255, 192}, {}, times(24)},
+        {"Text3", "6", {10440, 1920, 2535, 765}, grey, {192, 0, 0}, times(24)},
+        {"Label2", " ", {8280, 4200, 6255, 1455}, {255, 224, 192}, {192, 0, 0}, times(21.75)},
     };
-    for (const ControlDesign& design : designs) {
-        SCOPED_TRACE(design.name);
-        auto* control = window.findChild<QWidget*>(QString::fromUtf8(design.name));
-        ASSERT_NE(control, nullptr);
-        const QRect& t = design.twips;
-        EXPECT_EQ(control->geometry(), QRect(window.twips(t.x()), window.twips(t.y()), window.twips(t.width()),
-                                             window.twips(t.height())));
-        QString caption;
-        QPalette::ColorRole backRole = QPalette::Window;
-        QPalette::ColorRole textRole = QPalette::WindowText;
-        if (auto* button = qobject_cast<QPushButton*>(control)) {
-            caption = button->text();
-            backRole = QPalette::Button;
-        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-            caption = box->text();
-            backRole = QPalette::Base;
-            textRole = QPalette::Text;
-        } else if (auto* shown = qobject_cast<QLabel*>(control)) {
-            caption = shown->text();
-            EXPECT_TRUE(shown->wordWrap());
-        } else {
-            caption = printArea(FormId::Form4)->text();
-        }
-        EXPECT_EQ(caption, design.caption);
-        EXPECT_EQ(control->palette().color(backRole), design.back);
-        if (design.text.isValid()) {
-            EXPECT_EQ(control->palette().color(textRole), design.text);
-        }
-        EXPECT_EQ(control->font().family(), QStringLiteral("Times New Roman"));
-        EXPECT_DOUBLE_EQ(control->font().pointSizeF(), design.points);
-        EXPECT_TRUE(control->font().bold());
-        EXPECT_TRUE(control->font().italic());
+    expectDesign(window, design);
+    // Both labels wrap a long text onto more lines.
+    for (const char* name : {"Label1", "Label2"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(label(FormId::Form4, name)->wordWrap());
     }
 }
 
@@ -85,17 +46,8 @@ TEST_F(Form4SetUp, OpensWithFocusOnTheRadixButtonAndTabsInDesignOrder)
     QWidget* focused = window.focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName(), QStringLiteral("Command1"));
-
-    const QStringList order{"Command1", "Text2", "Ввод_числа", "Text1", "Ввод_ответа",
-                            "Выход",    "Command2", "Command3", "Text3"};
-    QStringList tabbed;
-    QWidget* widget = button(FormId::Form4, "Command1");
-    do {
-        if (widget->focusPolicy() & Qt::TabFocus)
-            tabbed << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget && widget->objectName() != QStringLiteral("Command1"));
-    EXPECT_EQ(tabbed.join(u' ').toStdString(), order.join(u' ').toStdString());
+    expectTabOrder(window, {"Command1", "Text2", "Ввод_числа", "Text1", "Ввод_ответа", "Выход", "Command2",
+                            "Command3", "Text3"});
 }
 
 struct RadixEntry {
