@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing the tutor needs on Debian 12, then
-# configures and builds it. Sourced by run.sh and test.sh.
+# configures and builds it. Run by run.sh; test.sh sources it to reuse
+# install_packages and configure_and_build for its second (sanitizer) build.
 #   setup.sh [release|test]   which packages to make sure of (default: release)
 set -euo pipefail
 
@@ -8,7 +9,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${RADIXON_BUILD_DIR:-$ROOT/build}"
 
 release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
-test_packages=(libgtest-dev libgmock-dev)
+# clang and its runtime libraries build the libFuzzer target, pkgconf finds
+# Qt6Core for it, and valgrind runs the leak check.
+test_packages=(libgtest-dev libgmock-dev clang libclang-rt-14-dev pkgconf valgrind)
 
 missing_packages() {
   local pkg
@@ -45,10 +48,17 @@ configure_and_build() {
   cmake --build "$dir" -j "$(nproc)"
 }
 
-mode="${1:-release}"
-case "$mode" in
-  release) install_packages "${release_packages[@]}" ;;
-  test) install_packages "${release_packages[@]}" "${test_packages[@]}" ;;
-  *) echo "usage: setup.sh [release|test]" >&2; exit 2 ;;
-esac
-configure_and_build "$BUILD_DIR"
+setup_main() {
+  local mode="${1:-release}"
+  case "$mode" in
+    release) install_packages "${release_packages[@]}" ;;
+    test) install_packages "${release_packages[@]}" "${test_packages[@]}" ;;
+    *) echo "usage: setup.sh [release|test]" >&2; exit 2 ;;
+  esac
+  configure_and_build "$BUILD_DIR"
+}
+
+# Sourced, it only defines the functions above.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  setup_main "$@"
+fi

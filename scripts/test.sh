@@ -1,9 +1,37 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the tutor and its tests, and runs every test.
+# Installs what is missing, builds the tutor and its tests, and runs every test:
+#   1. the Release build and its whole test suite (the robot pupil included);
+#   2. a second build (build-asan, RelWithDebInfo) with AddressSanitizer and
+#      UndefinedBehaviorSanitizer, running the same suite; any report fails;
+#   3. the fuzz target of the text-to-number conversions for 60 seconds;
+#   4. the valgrind leak check over a whole scripted session.
+# RADIXON_TEST_QUICK=1 stops after step 1 (for a quick local round; ignored
+# when CI=true, so CI always runs everything).
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD_DIR="${RADIXON_BUILD_DIR:-$ROOT/build}"
-"$ROOT/scripts/setup.sh" test
+# shellcheck source=setup.sh
+source "$ROOT/scripts/setup.sh"
+setup_main test
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
+
+if [ "${RADIXON_TEST_QUICK:-0}" = "1" ] && [ "${CI:-}" != "true" ]; then
+  echo "RADIXON_TEST_QUICK=1: skipping the sanitizer build, the fuzz run and the leak check."
+  exit 0
+fi
+
+ASAN_DIR="${RADIXON_ASAN_BUILD_DIR:-$ROOT/build-asan}"
+echo "== Sanitizer build ($ASAN_DIR)"
+configure_and_build "$ASAN_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRADIXON_SANITIZE=ON
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"
+ctest --test-dir "$ASAN_DIR" --output-on-failure -j "$(nproc)"
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
+
+echo "== Fuzzing the text-to-number conversions for 60 seconds"
+"$ROOT/scripts/fuzz.sh" 60
+
+echo "== Leak check under valgrind"
+"$ROOT/scripts/leakcheck.sh"
