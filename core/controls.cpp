@@ -53,15 +53,21 @@ void setColours(QWidget* widget, QPalette::ColorRole backRole, QColor back, QPal
 }
 }  // namespace
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
-                        const QFont& font)
+namespace {
+QPushButton* designedButton(QPushButton* button, const QString& name, QColor face, const QFont& font)
 {
-    auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setFont(font);
     button->setAutoDefault(false);
     setColours(button, QPalette::Button, face, QPalette::ButtonText, QColor());
     return button;
+}
+}  // namespace
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
+                        const QFont& font)
+{
+    return designedButton(new QPushButton(caption, parent), name, face, font);
 }
 
 namespace {
@@ -87,12 +93,7 @@ protected:
 QPushButton* makeWrappingButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
                                 const QFont& font)
 {
-    auto* button = new WrappingButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(font);
-    button->setAutoDefault(false);
-    setColours(button, QPalette::Button, face, QPalette::ButtonText, QColor());
-    return button;
+    return designedButton(new WrappingButton(caption, parent), name, face, font);
 }
 
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, QColor back, QColor fore,

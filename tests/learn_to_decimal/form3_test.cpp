@@ -1,6 +1,5 @@
 #include "design_checks.h"
-#include "print_area.h"
-#include "program_fixture.h"
+#include "practice_fixture.h"
 
 #include <QApplication>
 
@@ -9,52 +8,9 @@
 namespace radixon::testing {
 namespace {
 
-const QString radixPrompt = QStringLiteral("Введите число больше 1");
-const QString radixTitle = QStringLiteral("Ввод основания системы счисления");
-const QString rightText = QStringLiteral("МОЛОДЕЦ!!!  ПРАВИЛЬНО!!!");
-const QString rightTitle = QStringLiteral("Cообщение");  // a Latin C, then Cyrillic
-const QString wrongText = QStringLiteral("НЕПРАВИЛЬНО!!!");
-const QString warningTitle = QStringLiteral("Предупреждение");
-
-// Form3 opened the way the main window's PEREVOD_V10 opens it.
-class Form3Test : public ProgramFixture {
+class Form3Test : public PracticeWindowFixture {
 protected:
-    Form3Test() { open(FormId::Form3); }
-
-    void open(FormId id)
-    {
-        program.forms.Hide(FormId::Form1);
-        program.forms.Show(id);
-    }
-
-    // A task of this window: `number` drawn with the radix box holding `radixBox`.
-    void setTask(int number, const QString& radixBox)
-    {
-        textBox(FormId::Form3, "Text2")->setText(radixBox);
-        nextNumber(number, 190, 80);
-        click(FormId::Form3, "Ввод_числа");
-    }
-
-    QStringList solutionLines() { return printArea(FormId::Form3)->model().lines(); }
-
-    // The verdict of one typed answer.
-    ShownDialog answer(const QString& reply)
-    {
-        dialogs.clear();
-        dialogs.reply(reply);
-        click(FormId::Form3, "Ввод_ответа");
-        EXPECT_EQ(dialogs.shown().size(), 2u);
-        EXPECT_EQ(dialogs.shown().front().prompt, QStringLiteral("Введи ответ"));
-        EXPECT_EQ(dialogs.shown().front().title, QStringLiteral("Ввод ответа"));
-        return dialogs.shown().back();
-    }
-
-    void expectVerdict(const ShownDialog& verdict, bool right)
-    {
-        EXPECT_EQ(verdict.prompt, right ? rightText : wrongText);
-        EXPECT_EQ(verdict.style, right ? MsgStyle::Exclamation : MsgStyle::Critical);
-        EXPECT_EQ(verdict.title, right ? rightTitle : warningTitle);
-    }
+    Form3Test() : PracticeWindowFixture(FormId::Form3, 80) {}
 };
 
 TEST_F(Form3Test, FirstTaskTakesTheInitialRadixWithoutAsking)

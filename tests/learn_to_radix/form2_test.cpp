@@ -1,6 +1,5 @@
 #include "design_checks.h"
-#include "print_area.h"
-#include "program_fixture.h"
+#include "practice_fixture.h"
 
 #include <QApplication>
 
@@ -9,59 +8,9 @@
 namespace radixon::testing {
 namespace {
 
-const QString radixPrompt = QStringLiteral("Введите число больше 1");
-const QString radixTitle = QStringLiteral("Ввод основания системы счисления");
-const QString rightText = QStringLiteral("МОЛОДЕЦ!!!  ПРАВИЛЬНО!!!");
-const QString rightTitle = QStringLiteral("Cообщение");  // a Latin C, then Cyrillic
-const QString wrongText = QStringLiteral("НЕПРАВИЛЬНО!!!");
-const QString warningTitle = QStringLiteral("Предупреждение");
-
-// Form2 opened the way the main window's "Далее" opens it.
-class Form2Test : public ProgramFixture {
+class Form2Test : public PracticeWindowFixture {
 protected:
-    Form2Test() { open(FormId::Form2); }
-
-    void open(FormId id)
-    {
-        program.forms.Hide(FormId::Form1);
-        program.forms.Show(id);
-    }
-
-    // A task of this window: `number` drawn with the radix box holding `radixBox`.
-    void setTask(int number, const QString& radixBox)
-    {
-        textBox(FormId::Form2, "Text2")->setText(radixBox);
-        nextNumber(number, 190, 30);
-        click(FormId::Form2, "Ввод_числа");
-    }
-
-    QStringList solutionLines() { return printArea(FormId::Form2)->model().lines(); }
-
-    // The verdict of one typed answer.
-    ShownDialog answer(const QString& reply)
-    {
-        dialogs.clear();
-        dialogs.reply(reply);
-        click(FormId::Form2, "Ввод_ответа");
-        EXPECT_EQ(dialogs.shown().size(), 2u);
-        EXPECT_EQ(dialogs.shown().front().prompt, QStringLiteral("Введи ответ"));
-        EXPECT_EQ(dialogs.shown().front().title, QStringLiteral("Ввод ответа"));
-        return dialogs.shown().back();
-    }
-
-    void expectRight(const ShownDialog& verdict)
-    {
-        EXPECT_EQ(verdict.prompt, rightText);
-        EXPECT_EQ(verdict.style, MsgStyle::Exclamation);
-        EXPECT_EQ(verdict.title, rightTitle);
-    }
-
-    void expectWrong(const ShownDialog& verdict)
-    {
-        EXPECT_EQ(verdict.prompt, wrongText);
-        EXPECT_EQ(verdict.style, MsgStyle::Critical);
-        EXPECT_EQ(verdict.title, warningTitle);
-    }
+    Form2Test() : PracticeWindowFixture(FormId::Form2, 30) {}
 };
 
 TEST_F(Form2Test, FirstTaskTakesTheInitialRadixWithoutAsking)
