@@ -3,14 +3,79 @@
 #include "print_area.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QStyleFactory>
+#include <QTranslator>
 
 namespace radixon {
+
+namespace {
+
+// The "more items" chevron of a menu bar too narrow for its items, drawn when
+// it is first needed. Fusion's own chevron is an image file, and reading it
+// would load every image format plugin while the main window is being built.
+class ChevronIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const QPalette palette = QApplication::palette();
+        painter->setPen(QPen(palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                                           QPalette::ButtonText),
+                             qMax(1.0, rect.width() / 12.0)));
+        const QRectF box = QRectF(rect).adjusted(rect.width() * 0.25, rect.height() * 0.3,
+                                                 -rect.width() * 0.25, -rect.height() * 0.3);
+        for (const qreal left : {box.left(), box.center().x()}) {
+            const qreal right = left + box.width() / 2;
+            painter->drawPolyline(QPolygonF({QPointF(left, box.top()), QPointF(right, box.center().y()),
+                                             QPointF(left, box.bottom())}));
+        }
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new ChevronIconEngine; }
+};
+
+class TutorStyle final : public QProxyStyle {
+public:
+    TutorStyle() : QProxyStyle(QStringLiteral("Windows")) {}
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton)
+            return QIcon(new ChevronIconEngine);
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+// Qt's own texts (the dialogs' buttons, a text box's context menu) in Russian.
+void installQtTranslation(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+}  // namespace
 
 void installFontSubstitutions()
 {
@@ -21,9 +86,15 @@ void installFontSubstitutions()
 void setupApplication(QApplication& app)
 {
     installFontSubstitutions();
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Menus, tool tips and dialogs in the design's sans face: one face less
+    // to load at start than the desktop's own.
+    QApplication::setFont(menuFont());
+    app.setStyle(new TutorStyle);
+    installQtTranslation(app);
     app.setApplicationName(QStringLiteral("radixon"));
     app.setApplicationDisplayName(QStringLiteral("РАДИКСОН"));
+    // Lets a Wayland desktop match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.radixon.Radixon"));
 }
 
 QFont designFont(const QString& face, double points, bool bold, bool italic)
@@ -32,7 +103,15 @@ QFont designFont(const QString& face, double points, bool bold, bool italic)
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(italic);
+    // Every letter of our own captions is in the Liberation fonts; without
+    // merging, no fallback fonts are looked up while the window is built.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
+}
+
+QFont menuFont()
+{
+    return designFont(QStringLiteral("MS Sans Serif"), 9, false, false);
 }
 
 QFont timesBoldItalic(double points)
@@ -54,10 +133,14 @@ void setColours(QWidget* widget, QPalette::ColorRole backRole, QColor back, QPal
 }  // namespace
 
 namespace {
-QPushButton* designedButton(QPushButton* button, const QString& name, QColor face, const QFont& font)
+// Every control gets its font before its text: a text laid out in the
+// inherited font first would load that font for nothing.
+QPushButton* designedButton(QPushButton* button, const QString& name, const QString& caption, QColor face,
+                            const QFont& font)
 {
     button->setObjectName(name);
     button->setFont(font);
+    button->setText(caption);
     button->setAutoDefault(false);
     setColours(button, QPalette::Button, face, QPalette::ButtonText, QColor());
     return button;
@@ -67,7 +150,7 @@ QPushButton* designedButton(QPushButton* button, const QString& name, QColor fac
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
                         const QFont& font)
 {
-    return designedButton(new QPushButton(caption, parent), name, face, font);
+    return designedButton(new QPushButton(parent), name, caption, face, font);
 }
 
 namespace {
@@ -93,15 +176,28 @@ protected:
 QPushButton* makeWrappingButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
                                 const QFont& font)
 {
-    return designedButton(new WrappingButton(caption, parent), name, face, font);
+    return designedButton(new WrappingButton(parent), name, caption, face, font);
 }
 
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, QColor back, QColor fore,
                        const QFont& font)
 {
-    auto* box = new QLineEdit(text, parent);
+    // Made without a parent, the box lays out its empty text in the
+    // application's font, which the menus load anyway, not in its parent's.
+    auto* box = new QLineEdit;
     box->setObjectName(name);
     box->setFont(font);
+    box->setParent(parent);
+    box->setText(text);
+    // A pupil may type letters no Liberation face has: from the first edit on,
+    // the box falls back to other fonts for them.
+    QObject::connect(box, &QLineEdit::textEdited, box, [box] {
+        QFont merging = box->font();
+        if (merging.styleStrategy() & QFont::NoFontMerging) {
+            merging.setStyleStrategy(QFont::PreferDefault);
+            box->setFont(merging);
+        }
+    });
     box->setCursorPosition(0);
     setColours(box, QPalette::Base, back, QPalette::Text, fore);
     return box;
@@ -110,12 +206,13 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QColor back, QColor fore,
                   const QFont& font)
 {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
     label->setAutoFillBackground(true);
     setColours(label, QPalette::Window, back, QPalette::WindowText, fore);
     return label;

@@ -37,6 +37,10 @@ void warn(Dialogs& dialogs, const QString& prompt)
 QString QtDialogs::inputBox(const QString& prompt, const QString& title)
 {
     QInputDialog dialog(QApplication::activeWindow());
+    // A reply may hold letters the application's face lacks.
+    QFont merging = QApplication::font();
+    merging.setStyleStrategy(QFont::PreferDefault);
+    dialog.setFont(merging);
     dialog.setWindowTitle(titleOrAppName(title));
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());

@@ -62,6 +62,9 @@ void PrintArea::changed()
 
 void PrintArea::paintEvent(QPaintEvent*)
 {
+    // The background is already filled; an empty area need not load its font.
+    if (model_.lines().isEmpty())
+        return;
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));

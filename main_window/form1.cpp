@@ -26,12 +26,13 @@ Form1::Form1(FormContext context) : Form(FormId::Form1, context)
     createMenu();
     createControls();
     // The design size is the client area; the menu bar sits above it.
-    resize(twips(ClientWidth), twips(ClientHeight) + menuBar->sizeHint().height());
+    resize(twips(ClientWidth), twips(ClientHeight) + menuBar->heightForWidth(twips(ClientWidth)));
 }
 
 void Form1::createMenu()
 {
     menuBar = new QMenuBar(this);
+    menuBar->setFont(menuFont());
     // Inside the window on every platform: the instruction page sends the pupil to it.
     menuBar->setNativeMenuBar(false);
     // Each item acts at once: there are no drop-down lists.

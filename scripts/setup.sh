@@ -8,10 +8,15 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${RADIXON_BUILD_DIR:-$ROOT/build}"
 
-release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
+# qt6-translations-l10n holds Qt's own Russian texts (the dialogs' buttons).
+release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
+  qt6-translations-l10n)
 # clang and its runtime libraries build the libFuzzer target, pkgconf finds
-# Qt6Core for it, and valgrind runs the leak check.
-test_packages=(libgtest-dev libgmock-dev clang libclang-rt-14-dev pkgconf valgrind)
+# Qt6Core for it, valgrind runs the leak check, Google Benchmark builds the
+# handler benchmark, Xvfb gives the start-up benchmark a display, and
+# desktop-file-utils and appstream validate what the package installs.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev pkgconf valgrind
+  xvfb xauth desktop-file-utils appstream)
 
 missing_packages() {
   local pkg
@@ -39,10 +44,14 @@ install_packages() {
 }
 
 # configure_and_build BUILD_DIR [cmake options...]
+# Configures every time, so a build first made by run.sh (without the test
+# libraries) picks up the tests once test.sh has installed them.
 configure_and_build() {
   local dir="$1"
   shift
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
+  if [ -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
+  else
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   fi
   cmake --build "$dir" -j "$(nproc)"
@@ -55,7 +64,11 @@ setup_main() {
     test) install_packages "${release_packages[@]}" "${test_packages[@]}" ;;
     *) echo "usage: setup.sh [release|test]" >&2; exit 2 ;;
   esac
-  configure_and_build "$BUILD_DIR"
+  if [ "$mode" = test ]; then
+    configure_and_build "$BUILD_DIR" -DRADIXON_TESTS=ON
+  else
+    configure_and_build "$BUILD_DIR"
+  fi
 }
 
 # Sourced, it only defines the functions above.

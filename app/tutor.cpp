@@ -1,0 +1,26 @@
+#include "tutor.h"
+
+#include "controls.h"
+#include "program.h"
+
+#include <QApplication>
+
+namespace radixon {
+
+int runTutor(int argc, char* argv[], const std::function<void(QWidget&)>& started)
+{
+    QApplication app(argc, argv);
+    setupApplication(app);
+    // The last window is only ever hidden; End is what quits.
+    app.setQuitOnLastWindowClosed(false);
+
+    QtDialogs dialogs;
+    ClockRandom random;
+    Program program(dialogs, random, [] { QCoreApplication::quit(); });
+    program.start();
+    if (started)
+        started(program.forms.form(FormId::Form1));
+    return app.exec();
+}
+
+}  // namespace radixon

@@ -1,0 +1,63 @@
+// The application's look that every window shares: fonts, the menu bar's
+// chevron and the Russian texts of Qt's own widgets.
+
+#include "controls.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QStyle>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace radixon {
+namespace {
+
+TEST(TextBoxFonts, FallBackToOtherFontsOnlyOnceThePupilTypes)
+{
+    QWidget window;
+    QLineEdit* box = makeTextBox(&window, QStringLiteral("Text1"), QStringLiteral(" "), Qt::white, Qt::black,
+                                 timesBoldItalic(18));
+    // Our own texts need no fallback fonts, so none are looked up at start.
+    EXPECT_TRUE(box->font().styleStrategy() & QFont::NoFontMerging);
+
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ӝ"));
+    QApplication::sendEvent(box, &typed);
+    // The cursor starts before the blank the box holds.
+    EXPECT_EQ(box->text(), QStringLiteral("ӝ "));
+    EXPECT_FALSE(box->font().styleStrategy() & QFont::NoFontMerging) << "a typed letter may need another font";
+    // The face and size of the design are kept.
+    EXPECT_EQ(box->font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(box->font().pointSizeF(), 18.0);
+    EXPECT_TRUE(box->font().bold() && box->font().italic());
+}
+
+TEST(TextBoxFonts, TextSetByTheProgramKeepsTheStartFont)
+{
+    QWidget window;
+    QLineEdit* box = makeTextBox(&window, QStringLiteral("Text2"), QStringLiteral(" 2"), Qt::white, Qt::black,
+                                 timesBoldItalic(24));
+    box->setText(QStringLiteral(" 16"));
+    EXPECT_TRUE(box->font().styleStrategy() & QFont::NoFontMerging);
+    EXPECT_EQ(box->parentWidget(), &window);
+}
+
+TEST(ApplicationStyle, DrawsTheMenuBarChevronItself)
+{
+    const QIcon chevron = QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    ASSERT_FALSE(chevron.isNull());
+    const QImage image = chevron.pixmap(QSize(16, 16)).toImage();
+    ASSERT_FALSE(image.isNull());
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            inked += qAlpha(image.pixel(x, y)) > 0;
+    EXPECT_GT(inked, 8) << "the chevron is drawn";
+    EXPECT_LT(inked, 16 * 16 / 2) << "the chevron is two strokes, not a filled box";
+}
+
+}  // namespace
+}  // namespace radixon
