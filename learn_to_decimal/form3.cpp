@@ -61,6 +61,10 @@ Form3::Form3(FormContext context) : Form(FormId::Form3, context)
                              designFont(QStringLiteral("Times New Roman"), 15.75, true, false));
     Picture1->setFocusPolicy(Qt::TabFocus);
     placeTwips(Picture1, 120, 7080, 18975, 1815);
+    // Screen readers name each box after the control that labels it.
+    Text2->setAccessibleName(Command1->text());
+    Text1->setAccessibleName(Ввод_числа->text());
+    Picture1->setAccessibleName(QStringLiteral("Решение"));
     Назад = makeWrappingButton(this, QStringLiteral("Назад"), QStringLiteral("Назад"), QColor(255, 192, 255), font);
     placeTwips(Назад, 9240, 9480, 2895, 570);
 

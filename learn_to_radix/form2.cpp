@@ -45,6 +45,10 @@ Form2::Form2(FormContext context) : Form(FormId::Form2, context)
                              designFont(QStringLiteral("Times New Roman"), 15.75, true, false));
     Picture1->setFocusPolicy(Qt::TabFocus);
     placeTwips(Picture1, 600, 4920, 12375, 5655);
+    // Screen readers name each box after the control that labels it.
+    Text2->setAccessibleName(Command1->text());
+    Text1->setAccessibleName(Ввод_числа->text());
+    Picture1->setAccessibleName(QStringLiteral("Решение"));
     Ввод_ответа = makeWrappingButton(this, QStringLiteral("Ввод_ответа"), QStringLiteral("Проверь себя:  Введи ответ "),
                              QColor(192, 255, 192), font);
     placeTwips(Ввод_ответа, 13440, 6000, 3855, 1650);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <initializer_list>
@@ -44,6 +45,9 @@ void Form1::createMenu()
     регистрац = item("регистрац", QStringLiteral("Регистрация"));
     программа = item("программа", QStringLiteral("О программе"));
     Инструкци = item("Инструкци", QStringLiteral("Инструкция"));
+    // The chevron a too narrow menu bar shows for the items that do not fit.
+    for (auto* more : menuBar->findChildren<QToolButton*>())
+        more->setAccessibleName(QStringLiteral("Другие пункты меню"));
     onTriggered(регистрац, [this] { регистрац_Click(); });
     onTriggered(программа, [this] { программа_Click(); });
     onTriggered(Инструкци, [this] { Инструкци_Click(); });
@@ -77,6 +81,10 @@ void Form1::createControls()
     Label1 = makeLabel(Picture1, QStringLiteral("Label1"), QStringLiteral("Ваша фамилия"), surnameBack, QColor(),
                        timesBoldItalic(18));
     placeTwips(Label1, 480, 720, 3375, 855);
+    // Screen readers name each box after the control that labels it.
+    Label1->setBuddy(Text1);
+    Text1->setAccessibleName(Label1->text());
+    Picture1->setAccessibleName(QStringLiteral("Информационная страница"));
     TESTIROVAN = makeButton(Picture1, QStringLiteral("TESTIROVAN"), QStringLiteral("Тестирование"),
                             QColor(255, 128, 128), buttonFont);
     placeTwips(TESTIROVAN, 6120, 3600, 3135, 735);

@@ -67,6 +67,11 @@ Form4::Form4(FormContext context) : Form(FormId::Form4, context)
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral(" "), QColor(255, 224, 192), DarkRed,
                        timesBoldItalic(21.75));
     placeTwips(Label2, 8280, 4200, 6255, 1455);
+    // Screen readers name each box after the control that labels it.
+    Text2->setAccessibleName(Command1->text());
+    Text1->setAccessibleName(Ввод_числа->text());
+    Text3->setAccessibleName(Command3->text());
+    Picture1->setAccessibleName(QStringLiteral("Результат тестирования"));
 
     setFocusOrder({Command1, Text2, Ввод_числа, Text1, Ввод_ответа, Выход, Command2, Command3, Text3});
     Command1->setFocus();

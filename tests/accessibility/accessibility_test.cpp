@@ -1,0 +1,194 @@
+// What a screen reader gets: the names of every control, the menu items, the
+// printed text of the print areas and the buttons of the real dialogs.
+
+#include "program_fixture.h"
+
+#include "dialogs.h"
+#include "print_area.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+namespace radixon::testing {
+namespace {
+
+QString accessibleName(QObject* object)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+// Names and roles of an accessible tree, depth first.
+void collect(QAccessibleInterface* node, QAccessible::Role role, QStringList& names)
+{
+    if (!node)
+        return;
+    if (node->role() == role)
+        names << node->text(QAccessible::Name);
+    for (int i = 0; i < node->childCount(); ++i)
+        collect(node->child(i), role, names);
+}
+
+class ScreenReader : public ProgramFixture {
+protected:
+    // Opens all four windows, with a task on each working window so that every
+    // label has its text.
+    void openEveryWindow()
+    {
+        click(FormId::Form1, "PEREVOD_V10");
+        click(FormId::Form3, "Назад");
+        click(FormId::Form1, "Далее");
+        click(FormId::Form2, "Выход");
+        click(FormId::Form1, "TESTIROVAN");
+        click(FormId::Form4, "Command3");
+        click(FormId::Form4, "Ввод_числа");
+    }
+};
+
+struct NamedBox {
+    FormId form;
+    const char* box;
+    const char* name;
+};
+
+TEST_F(ScreenReader, NamesEachTextBoxAfterTheControlThatLabelsIt)
+{
+    openEveryWindow();
+    const NamedBox boxes[] = {
+        {FormId::Form1, "Text1", "Ваша фамилия"},
+        {FormId::Form2, "Text2", "Основание системы счисления"},
+        {FormId::Form2, "Text1", "Задайте число"},
+        {FormId::Form3, "Text2", "Основание системы счисления"},
+        {FormId::Form3, "Text1", "Задайте число"},
+        {FormId::Form4, "Text2", "Введите основание системы счисления"},
+        {FormId::Form4, "Text1", "Задайте число"},
+        {FormId::Form4, "Text3", "Введите количество заданий"},
+    };
+    for (const NamedBox& expected : boxes) {
+        SCOPED_TRACE(std::string(expected.box) + " of " + form(expected.form).objectName().toStdString());
+        EXPECT_EQ(accessibleName(textBox(expected.form, expected.box)), QString::fromUtf8(expected.name));
+    }
+    // The label and its box are tied together for assistive technology.
+    EXPECT_EQ(label(FormId::Form1, "Label1")->buddy(), textBox(FormId::Form1, "Text1"));
+}
+
+TEST_F(ScreenReader, NamesEveryControlOfEveryWindow)
+{
+    openEveryWindow();
+    for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4}) {
+        Form& window = form(id);
+        SCOPED_TRACE(window.objectName().toStdString());
+        EXPECT_FALSE(accessibleName(&window).trimmed().isEmpty()) << "the window has no name";
+        int controls = 0;
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                                 qobject_cast<QLabel*>(widget) || qobject_cast<PrintArea*>(widget);
+            if (!control || widget->objectName().isEmpty())
+                continue;
+            ++controls;
+            const QString name = accessibleName(widget);
+            EXPECT_FALSE(name.trimmed().isEmpty()) << widget->objectName().toStdString() << " has no name";
+            // A button or a label is read out with its caption, blanks and all.
+            if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                EXPECT_EQ(name, button->text()) << button->objectName().toStdString();
+            }
+            if (auto* caption = qobject_cast<QLabel*>(widget)) {
+                EXPECT_EQ(name, caption->text()) << caption->objectName().toStdString();
+            }
+        }
+        EXPECT_GE(controls, 7);
+    }
+}
+
+TEST_F(ScreenReader, ReadsTheMenuItemsOfTheMainWindow)
+{
+    QStringList items;
+    collect(QAccessible::queryAccessibleInterface(form(FormId::Form1).findChild<QMenuBar*>()),
+            QAccessible::MenuItem, items);
+    EXPECT_EQ(items, (QStringList{QStringLiteral("Регистрация"), QStringLiteral("О программе"),
+                                  QStringLiteral("Инструкция")}));
+}
+
+TEST_F(ScreenReader, ReadsWhatThePrintAreasShow)
+{
+    nextNumber(45, 190, 30);
+    click(FormId::Form1, "Далее");
+    click(FormId::Form2, "Ввод_числа");
+    click(FormId::Form2, "Показать_решение");
+    const QString table = accessibleValue(FormId::Form2);
+    EXPECT_EQ(table, printArea(FormId::Form2)->model().lines().join(QLatin1Char('\n')));
+    EXPECT_TRUE(table.contains(QStringLiteral("ОТВЕТ:"))) << table.toStdString();
+
+    click(FormId::Form2, "Выход");
+    trigger(FormId::Form1, "Инструкци");
+    EXPECT_FALSE(accessibleValue(FormId::Form1).trimmed().isEmpty());
+}
+
+// The real dialogs, opened by the program's own implementation and read while
+// they are open; each is then closed as a pupil would.
+class QtDialogsForScreenReaders : public ::testing::Test {
+protected:
+    struct Seen {
+        QString title;
+        QStringList buttons;
+        QStringList texts;
+    };
+
+    Seen whileOpen(const std::function<void()>& open)
+    {
+        Seen seen;
+        bool inspected = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr) << "no dialog is open";
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(dialog);
+            seen.title = accessible->text(QAccessible::Name);
+            collect(accessible, QAccessible::PushButton, seen.buttons);
+            collect(accessible, QAccessible::StaticText, seen.texts);
+            inspected = true;
+            dialog->close();
+        });
+        open();
+        EXPECT_TRUE(inspected);
+        return seen;
+    }
+
+    QtDialogs dialogs;
+};
+
+TEST_F(QtDialogsForScreenReaders, MessageBoxReadsItsTitleTextAndOkButton)
+{
+    const Seen seen = whileOpen(
+        [&] { dialogs.msgBox(QStringLiteral("НЕПРАВИЛЬНО!!!"), MsgStyle::Critical, QStringLiteral("Предупреждение")); });
+    EXPECT_TRUE(seen.title.contains(QStringLiteral("Предупреждение"))) << seen.title.toStdString();
+    EXPECT_TRUE(seen.texts.contains(QStringLiteral("НЕПРАВИЛЬНО!!!"))) << seen.texts.join('|').toStdString();
+    EXPECT_EQ(seen.buttons, QStringList{QStringLiteral("OK")});
+}
+
+TEST_F(QtDialogsForScreenReaders, InputBoxReadsItsPromptAndRussianButtons)
+{
+    QString reply = QStringLiteral("not closed");
+    const Seen seen = whileOpen([&] { reply = dialogs.inputBox(QStringLiteral("Введи ответ"), QStringLiteral("Ввод ответа")); });
+    EXPECT_TRUE(seen.title.contains(QStringLiteral("Ввод ответа"))) << seen.title.toStdString();
+    EXPECT_TRUE(seen.texts.contains(QStringLiteral("Введи ответ"))) << seen.texts.join('|').toStdString();
+    EXPECT_EQ(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Отмена")}));
+    EXPECT_EQ(reply, QString()) << "closing the box is Cancel";
+}
+
+TEST(QtTranslation, GivesQtsOwnTextsInRussian)
+{
+    // A text box's context menu comes from Qt itself.
+    EXPECT_NE(QCoreApplication::translate("QWidgetTextControl", "&Copy"), QStringLiteral("&Copy"));
+    EXPECT_NE(QCoreApplication::translate("QLineEdit", "Select All"), QStringLiteral("Select All"));
+}
+
+}  // namespace
+}  // namespace radixon::testing
