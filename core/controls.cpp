@@ -103,9 +103,11 @@ QFont designFont(const QString& face, double points, bool bold, bool italic)
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(italic);
-    // Every letter of our own captions is in the Liberation fonts; without
-    // merging, no fallback fonts are looked up while the window is built.
-    font.setStyleStrategy(QFont::NoFontMerging);
+    // Our captions are drawn as Windows draws them: every letter is in the
+    // Liberation faces (no fallback fonts looked up), no kerning (no shaping),
+    // and the faces' own hinting. Each of these is also work saved at start.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
