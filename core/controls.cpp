@@ -86,6 +86,9 @@ void installFontSubstitutions()
 void setupApplication(QApplication& app)
 {
     installFontSubstitutions();
+    // The menu bar stays inside the main window (the instruction page sends the
+    // pupil to it), so the desktop's global menu is not even looked for.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // Menus, tool tips and dialogs in the design's sans face: one face less
     // to load at start than the desktop's own.
     QApplication::setFont(menuFont());
