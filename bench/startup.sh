@@ -4,14 +4,14 @@
 # alternately on the offscreen platform and, where Xvfb is installed, on a
 # virtual X display. Prints the medians and the tutor/floor ratios; fails
 # when a ratio misses its goal (start-up 1.15, peak RSS 1.10).
-#   bench/startup.sh [RUNS]     RUNS of each program per platform (default 40)
+#   bench/startup.sh [RUNS]     RUNS of each program per platform (default 60)
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=../scripts/setup.sh
 source "$ROOT/scripts/setup.sh"
 setup_main release >/dev/null
 
-runs="${1:-40}"
+runs="${1:-60}"
 bench="$BUILD_DIR/bench"
 runner=("$bench/radixon_startup_runner" --runs "$runs")
 programs=("$bench/radixon_startup_floor" "$bench/radixon_startup_tutor")
