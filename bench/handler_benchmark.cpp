@@ -217,15 +217,15 @@ void openEveryWindowOnce(Tutor& t, std::ostream& out)
 // undoes it where the next click needs that (navigation). All but the click
 // itself are untimed.
 struct Case {
-    std::string name;
-    FormId form;
-    const char* control;
+    std::string name = {};
+    FormId form = FormId::Form1;
+    const char* control = nullptr;
     bool menu = false;
-    std::function<void(Tutor&)> setUp;
-    std::function<void(Tutor&)> before;
-    QStringList shown;
-    std::function<void(Tutor&, const std::string& why)> check;
-    std::function<void(Tutor&)> after;
+    std::function<void(Tutor&)> setUp = {};
+    std::function<void(Tutor&)> before = {};
+    QStringList shown = {};
+    std::function<void(Tutor&, const std::string& why)> check = {};
+    std::function<void(Tutor&)> after = {};
 };
 
 // Most checks compare one value; this keeps them to one line each.
@@ -335,19 +335,17 @@ std::vector<Case> cases()
         };
         list.push_back(c);
     }
-    {
-        Case c;
-        c.name = "Form1/Выход";
-        c.form = FormId::Form1;
-        c.control = "Выход";
-        c.setUp = home;
-        c.before = [](Tutor& t) { t.ends = 0; };
-        c.check = [](Tutor& t, const std::string& why) {
+    list.push_back({
+        .name = "Form1/Выход",
+        .form = FormId::Form1,
+        .control = "Выход",
+        .setUp = home,
+        .before = [](Tutor& t) { t.ends = 0; },
+        .check = [](Tutor& t, const std::string& why) {
             expect(t.ends == 1 && !t.visible(FormId::Form1), why, "the program did not end");
-        };
-        c.after = [](Tutor& t) { t.program.start(); };
-        list.push_back(c);
-    }
+        },
+        .after = [](Tutor& t) { t.program.start(); },
+    });
 
     // Main window: the menu. A page is timed from the main window's controls,
     // "Регистрация" from a page, as the pupil meets them.
@@ -358,33 +356,31 @@ std::vector<Case> cases()
     for (const MenuPage menuPage : {MenuPage{"программа", &aboutPage}, MenuPage{"Инструкци", &instructionPage}}) {
         const char* item = menuPage.item;
         const auto page = menuPage.page;
-        Case c;
-        c.name = std::string("Form1/") + item;
-        c.form = FormId::Form1;
-        c.control = item;
-        c.menu = true;
-        c.setUp = home;
-        c.before = [](Tutor& t) { t.trigger(FormId::Form1, "регистрац"); };
-        c.check = [page](Tutor& t, const std::string& why) {
-            expect(t.lines(FormId::Form1) == page() && !t.textBox(FormId::Form1, "Text1")->isVisible(), why,
-                   "the page was not printed in place of the controls");
-        };
-        list.push_back(c);
+        list.push_back({
+            .name = std::string("Form1/") + item,
+            .form = FormId::Form1,
+            .control = item,
+            .menu = true,
+            .setUp = home,
+            .before = [](Tutor& t) { t.trigger(FormId::Form1, "регистрац"); },
+            .check = [page](Tutor& t, const std::string& why) {
+                expect(t.lines(FormId::Form1) == page() && !t.textBox(FormId::Form1, "Text1")->isVisible(), why,
+                       "the page was not printed in place of the controls");
+            },
+        });
     }
-    {
-        Case c;
-        c.name = "Form1/регистрац";
-        c.form = FormId::Form1;
-        c.control = "регистрац";
-        c.menu = true;
-        c.setUp = home;
-        c.before = [](Tutor& t) { t.trigger(FormId::Form1, "Инструкци"); };
-        c.check = [](Tutor& t, const std::string& why) {
+    list.push_back({
+        .name = "Form1/регистрац",
+        .form = FormId::Form1,
+        .control = "регистрац",
+        .menu = true,
+        .setUp = home,
+        .before = [](Tutor& t) { t.trigger(FormId::Form1, "Инструкци"); },
+        .check = [](Tutor& t, const std::string& why) {
             expect(t.lines(FormId::Form1).isEmpty() && t.textBox(FormId::Form1, "Text1")->isVisible(), why,
                    "the controls did not come back");
-        };
-        list.push_back(c);
-    }
+        },
+    });
 
     // The two practice windows share their buttons' names and behaviour.
     struct Practice {
@@ -404,77 +400,71 @@ std::vector<Case> cases()
         };
         // The number shown as the task: decimal in Form2, the digits in Form3.
         const QString shownNumber = p.id == FormId::Form2 ? QString::number(p.number) : binary;
-        {
-            Case c;
-            c.name = prefix + "Ввод_числа";
-            c.form = p.id;
-            c.control = "Ввод_числа";
-            c.setUp = withTask;
-            c.before = [p](Tutor& t) { t.textBox(p.id, "Text1")->setText(QString()); };
-            c.check = [p, shownNumber](Tutor& t, const std::string& why) {
+        list.push_back({
+            .name = prefix + "Ввод_числа",
+            .form = p.id,
+            .control = "Ввод_числа",
+            .setUp = withTask,
+            .before = [p](Tutor& t) { t.textBox(p.id, "Text1")->setText(QString()); },
+            .check = [p, shownNumber](Tutor& t, const std::string& why) {
                 expect(withoutBlanks(t.textBox(p.id, "Text1")->text()) == shownNumber && t.m().Radix == 2, why,
                        "task not shown: " + text(t.textBox(p.id, "Text1")->text()));
-            };
-            list.push_back(c);
-        }
-        {
-            Case c;
-            c.name = prefix + "Ввод_числа_asks_radix";
-            c.form = p.id;
-            c.control = "Ввод_числа";
-            c.setUp = withTask;
-            c.before = [p](Tutor& t) {
+            },
+        });
+        list.push_back({
+            .name = prefix + "Ввод_числа_asks_radix",
+            .form = p.id,
+            .control = "Ввод_числа",
+            .setUp = withTask,
+            .before = [p](Tutor& t) {
                 t.textBox(p.id, "Text2")->setText(QString());
                 t.dialogs.reply(QStringLiteral("16"));
-            };
-            c.shown = {RadixPrompt};
-            c.check = [p](Tutor& t, const std::string& why) {
+            },
+            .shown = {RadixPrompt},
+            .check = [p](Tutor& t, const std::string& why) {
                 expect(t.m().Radix == 16 && t.textBox(p.id, "Text2")->text() == QStringLiteral(" 16"), why,
                        "the asked radix was not taken");
-            };
-            list.push_back(c);
-        }
-        {
-            Case c;
-            c.name = prefix + "Ввод_ответа";
-            c.form = p.id;
-            c.control = "Ввод_ответа";
-            c.setUp = withTask;
+            },
+        });
+        list.push_back({
+            .name = prefix + "Ввод_ответа",
+            .form = p.id,
+            .control = "Ввод_ответа",
+            .setUp = withTask,
             // Form2 expects the digits read as a decimal numeral, Form3 the number.
-            c.before = [p, binary](Tutor& t) {
+            .before = [p, binary](Tutor& t) {
                 t.dialogs.reply(p.id == FormId::Form2 ? binary : QString::number(p.number));
                 t.m().StudentAnswer = -1;
-            };
-            c.shown = {AnswerPrompt, Praise};
-            c.check = [](Tutor& t, const std::string& why) {
+            },
+            .shown = {AnswerPrompt, Praise},
+            .check = [](Tutor& t, const std::string& why) {
                 expect(t.m().StudentAnswer != -1, why, "the answer was not taken");
-            };
-            list.push_back(c);
-        }
+            },
+        });
         {
             // Form2: the table of divisions; Form3: the expanded sum.
-            Case c;
-            c.name = prefix + "Показать_решение";
-            c.form = p.id;
-            c.control = "Показать_решение";
-            c.setUp = [p, withTask](Tutor& t) {
-                withTask(t);
-                t.printArea(p.id)->cls();
-            };
-            c.check = [p, binary](Tutor& t, const std::string& why) {
-                const QStringList lines = t.lines(p.id);
-                if (p.id == FormId::Form2) {
-                    // One division row a digit but the top one, then the digits.
-                    expect(lines.size() >= binary.size() - 1 + 5 && lines.contains(QStringLiteral("ОТВЕТ:")) &&
-                               withoutBlanks(lines.last()) == binary,
-                           why, "no division table: " + text(lines.join(u'\n')));
-                } else {
-                    expect(lines.size() == 4 && withoutBlanks(lines.first()).startsWith(binary + u'=') &&
-                               withoutBlanks(lines.last()) == QStringLiteral("ОТВЕТ:") + QString::number(p.number),
-                           why, "no expanded sum: " + text(lines.join(u'\n')));
-                }
-            };
-            list.push_back(c);
+            list.push_back({
+                .name = prefix + "Показать_решение",
+                .form = p.id,
+                .control = "Показать_решение",
+                .setUp = [p, withTask](Tutor& t) {
+                    withTask(t);
+                    t.printArea(p.id)->cls();
+                },
+                .check = [p, binary](Tutor& t, const std::string& why) {
+                    const QStringList lines = t.lines(p.id);
+                    if (p.id == FormId::Form2) {
+                        // One division row a digit but the top one, then the digits.
+                        expect(lines.size() >= binary.size() - 1 + 5 && lines.contains(QStringLiteral("ОТВЕТ:")) &&
+                                   withoutBlanks(lines.last()) == binary,
+                               why, "no division table: " + text(lines.join(u'\n')));
+                    } else {
+                        expect(lines.size() == 4 && withoutBlanks(lines.first()).startsWith(binary + u'=') &&
+                                   withoutBlanks(lines.last()) == QStringLiteral("ОТВЕТ:") + QString::number(p.number),
+                               why, "no expanded sum: " + text(lines.join(u'\n')));
+                    }
+                },
+            });
         }
         list.push_back(navigation(prefix + p.back, p.id, p.back, FormId::Form1,
                                   [p](Tutor& t) {
@@ -485,106 +475,98 @@ std::vector<Case> cases()
 
     // The test window.
     const QString ToBinary = DecimalToRadixInstruction(2);
-    {
-        Case c;
-        c.name = "Form4/Command1";
-        c.form = FormId::Form4;
-        c.control = "Command1";
-        c.setUp = openIn(FormId::Form4);
+    list.push_back({
+        .name = "Form4/Command1",
+        .form = FormId::Form4,
+        .control = "Command1",
+        .setUp = openIn(FormId::Form4),
         // The handler writes the radix back in its own format.
-        c.before = [](Tutor& t) { t.textBox(FormId::Form4, "Text2")->setText(QStringLiteral("2")); };
-        c.check = [](Tutor& t, const std::string& why) {
+        .before = [](Tutor& t) { t.textBox(FormId::Form4, "Text2")->setText(QStringLiteral("2")); },
+        .check = [](Tutor& t, const std::string& why) {
             expect(t.m().Radix == 2 && t.textBox(FormId::Form4, "Text2")->text() == QStringLiteral(" 2"), why,
                    "the radix was not taken");
-        };
-        list.push_back(c);
-    }
-    {
-        Case c;
-        c.name = "Form4/Command1_asks_radix";
-        c.form = FormId::Form4;
-        c.control = "Command1";
-        c.setUp = openIn(FormId::Form4);
-        c.before = [](Tutor& t) {
+        },
+    });
+    list.push_back({
+        .name = "Form4/Command1_asks_radix",
+        .form = FormId::Form4,
+        .control = "Command1",
+        .setUp = openIn(FormId::Form4),
+        .before = [](Tutor& t) {
             t.textBox(FormId::Form4, "Text2")->setText(QString());
             t.dialogs.reply(QStringLiteral("8"));
-        };
-        c.shown = {RadixPrompt};
-        c.check = [](Tutor& t, const std::string& why) {
+        },
+        .shown = {RadixPrompt},
+        .check = [](Tutor& t, const std::string& why) {
             expect(t.m().Radix == 8 && t.textBox(FormId::Form4, "Text2")->text() == QStringLiteral(" 8"), why,
                    "the asked radix was not taken");
-        };
-        list.push_back(c);
-    }
-    {
-        Case c;
-        c.name = "Form4/Command3";
-        c.form = FormId::Form4;
-        c.control = "Command3";
-        c.setUp = openIn(FormId::Form4);
-        c.before = [](Tutor& t) {
+        },
+    });
+    list.push_back({
+        .name = "Form4/Command3",
+        .form = FormId::Form4,
+        .control = "Command3",
+        .setUp = openIn(FormId::Form4),
+        .before = [](Tutor& t) {
             t.textBox(FormId::Form4, "Text3")->setText(QStringLiteral("6"));
             t.m().TasksIssued = 3;
-        };
-        c.check = [](Tutor& t, const std::string& why) {
+        },
+        .check = [](Tutor& t, const std::string& why) {
             expect(t.m().TaskTotal == 6 && t.m().TasksIssued == 0 &&
                        t.textBox(FormId::Form4, "Text3")->text() == QStringLiteral(" 6"),
                    why, "the number of tasks was not taken");
-        };
-        list.push_back(c);
-    }
-    {
-        Case c;
-        c.name = "Form4/Command3_asks_even_count";
-        c.form = FormId::Form4;
-        c.control = "Command3";
-        c.setUp = openIn(FormId::Form4);
-        c.before = [](Tutor& t) {
+        },
+    });
+    list.push_back({
+        .name = "Form4/Command3_asks_even_count",
+        .form = FormId::Form4,
+        .control = "Command3",
+        .setUp = openIn(FormId::Form4),
+        .before = [](Tutor& t) {
             t.textBox(FormId::Form4, "Text3")->setText(QStringLiteral("5"));
             t.dialogs.reply(QStringLiteral("8"));
-        };
-        c.shown = {EvenCountPrompt};
-        c.check = [](Tutor& t, const std::string& why) {
+        },
+        .shown = {EvenCountPrompt},
+        .check = [](Tutor& t, const std::string& why) {
             expect(t.m().TaskTotal == 8 && t.textBox(FormId::Form4, "Text3")->text() == QStringLiteral(" 8"), why,
                    "the asked number of tasks was not taken");
-        };
-        list.push_back(c);
-    }
+        },
+    });
     // Task issue in each half of a two-task test: the first task goes from
     // decimal into the radix, the second back into decimal.
     for (const bool secondHalf : {false, true}) {
-        Case c;
-        c.name = secondHalf ? "Form4/Ввод_числа_to_decimal" : "Form4/Ввод_числа_to_radix";
-        c.form = FormId::Form4;
-        c.control = "Ввод_числа";
-        c.setUp = [](Tutor& t) {
-            t.open(FormId::Form4);
-            t.testTasks("2", 137);
-            // A new number every task, so the boxes change as in a real test.
-            t.random.set({SequenceRandom::drawing(137, 199, 50), SequenceRandom::drawing(200, 199, 50),
-                          SequenceRandom::drawing(99, 199, 50)});
-        };
-        c.before = [secondHalf](Tutor& t) {
-            t.click(FormId::Form4, "Command3");
-            if (secondHalf)
-                t.click(FormId::Form4, "Ввод_числа");
-            t.dialogs.clear();
-        };
-        c.check = [secondHalf, ToBinary](Tutor& t, const std::string& why) {
-            const QString label = t.label(FormId::Form4, "Label2")->text();
-            const QString shown = withoutBlanks(t.textBox(FormId::Form4, "Text1")->text());
-            const int number = t.m().TaskNumber;
-            const QString binary = QString::number(number, 2);
-            if (secondHalf)
-                expect(t.m().TasksIssued == 2 && label == RadixToDecimalInstruction() && shown == binary &&
-                           t.m().RightAnswer == number,
-                       why, "second-half task not issued: " + text(label) + ' ' + text(shown));
-            else
-                expect(t.m().TasksIssued == 1 && label == ToBinary && shown == QString::number(number) &&
-                           t.m().RightAnswer == binary.toDouble(),
-                       why, "first-half task not issued: " + text(label) + ' ' + text(shown));
-        };
-        list.push_back(c);
+        list.push_back({
+            .name = secondHalf ? "Form4/Ввод_числа_to_decimal" : "Form4/Ввод_числа_to_radix",
+            .form = FormId::Form4,
+            .control = "Ввод_числа",
+            .setUp = [](Tutor& t) {
+                t.open(FormId::Form4);
+                t.testTasks("2", 137);
+                // A new number every task, so the boxes change as in a real test.
+                t.random.set({SequenceRandom::drawing(137, 199, 50), SequenceRandom::drawing(200, 199, 50),
+                              SequenceRandom::drawing(99, 199, 50)});
+            },
+            .before = [secondHalf](Tutor& t) {
+                t.click(FormId::Form4, "Command3");
+                if (secondHalf)
+                    t.click(FormId::Form4, "Ввод_числа");
+                t.dialogs.clear();
+            },
+            .check = [secondHalf, ToBinary](Tutor& t, const std::string& why) {
+                const QString label = t.label(FormId::Form4, "Label2")->text();
+                const QString shown = withoutBlanks(t.textBox(FormId::Form4, "Text1")->text());
+                const int number = t.m().TaskNumber;
+                const QString binary = QString::number(number, 2);
+                if (secondHalf)
+                    expect(t.m().TasksIssued == 2 && label == RadixToDecimalInstruction() && shown == binary &&
+                               t.m().RightAnswer == number,
+                           why, "second-half task not issued: " + text(label) + ' ' + text(shown));
+                else
+                    expect(t.m().TasksIssued == 1 && label == ToBinary && shown == QString::number(number) &&
+                               t.m().RightAnswer == binary.toDouble(),
+                           why, "first-half task not issued: " + text(label) + ' ' + text(shown));
+            },
+        });
     }
     {
         // Every answer is the first one for a freshly issued task, so it is
@@ -616,30 +598,30 @@ std::vector<Case> cases()
     }
     {
         // The result page after a six-task test with three right answers.
-        Case c;
-        c.name = "Form4/Command2";
-        c.form = FormId::Form4;
-        c.control = "Command2";
-        c.setUp = [](Tutor& t) {
-            t.open(FormId::Form4);
-            t.testTasks("6", 137);
-            for (int task = 0; task < 6; ++task) {
-                t.click(FormId::Form4, "Ввод_числа");
-                t.dialogs.reply(task % 2 == 0 ? t.rightAnswer() : QStringLiteral("0"));
-                t.click(FormId::Form4, "Ввод_ответа");
-            }
-            if (t.m().CorrectCount != 3 || t.m().TasksIssued != 6)
-                fail(t.current, "set-up: the test was not scored");
-            t.dialogs.clear();
-            t.printArea(FormId::Form4)->cls();
-        };
-        c.check = [](Tutor& t, const std::string& why) {
-            const QStringList lines = t.lines(FormId::Form4);
-            expect(lines.size() == 9 && lines.contains(GreetingLine(Surname)) &&
-                       lines.contains(PossiblePointsLine(6)) && lines.contains(PercentageLine(50)),
-                   why, "no result page: " + text(lines.join(u'\n')));
-        };
-        list.push_back(c);
+        list.push_back({
+            .name = "Form4/Command2",
+            .form = FormId::Form4,
+            .control = "Command2",
+            .setUp = [](Tutor& t) {
+                t.open(FormId::Form4);
+                t.testTasks("6", 137);
+                for (int task = 0; task < 6; ++task) {
+                    t.click(FormId::Form4, "Ввод_числа");
+                    t.dialogs.reply(task % 2 == 0 ? t.rightAnswer() : QStringLiteral("0"));
+                    t.click(FormId::Form4, "Ввод_ответа");
+                }
+                if (t.m().CorrectCount != 3 || t.m().TasksIssued != 6)
+                    fail(t.current, "set-up: the test was not scored");
+                t.dialogs.clear();
+                t.printArea(FormId::Form4)->cls();
+            },
+            .check = [](Tutor& t, const std::string& why) {
+                const QStringList lines = t.lines(FormId::Form4);
+                expect(lines.size() == 9 && lines.contains(GreetingLine(Surname)) &&
+                           lines.contains(PossiblePointsLine(6)) && lines.contains(PercentageLine(50)),
+                       why, "no result page: " + text(lines.join(u'\n')));
+            },
+        });
     }
     list.push_back(navigation("Form4/Выход", FormId::Form4, "Выход", FormId::Form1,
                               [](Tutor& t) { t.click(FormId::Form1, "TESTIROVAN"); }, openIn(FormId::Form4)));

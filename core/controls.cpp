@@ -91,7 +91,7 @@ void setupApplication(QApplication& app)
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // Menus, tool tips and dialogs in the design's sans face: one face less
     // to load at start than the desktop's own.
-    QApplication::setFont(menuFont());
+    QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 9, false, false));
     app.setStyle(new TutorStyle);
     installQtTranslation(app);
     app.setApplicationName(QStringLiteral("radixon"));
@@ -112,11 +112,6 @@ QFont designFont(const QString& face, double points, bool bold, bool italic)
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
-}
-
-QFont menuFont()
-{
-    return designFont(QStringLiteral("MS Sans Serif"), 9, false, false);
 }
 
 QFont timesBoldItalic(double points)

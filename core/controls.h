@@ -24,8 +24,6 @@ void setupApplication(QApplication& app);
 
 QFont designFont(const QString& face, double points, bool bold, bool italic);
 QFont timesBoldItalic(double points);
-// Menus, tool tips and dialogs.
-QFont menuFont();
 
 // Controls with their design name as objectName and their design colours.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,

@@ -33,9 +33,6 @@ Form1::Form1(FormContext context) : Form(FormId::Form1, context)
 void Form1::createMenu()
 {
     menuBar = new QMenuBar(this);
-    menuBar->setFont(menuFont());
-    // Inside the window on every platform: the instruction page sends the pupil to it.
-    menuBar->setNativeMenuBar(false);
     // Each item acts at once: there are no drop-down lists.
     const auto item = [this](const char* name, const QString& caption) {
         QAction* action = menuBar->addAction(caption);
