@@ -7,21 +7,13 @@
 
 namespace radixon {
 
-namespace {
-template <class Window>
-Forms::Factory factory()
-{
-    return [](FormContext context) { return std::make_unique<Window>(context); };
-}
-}  // namespace
-
 Program::Program(Dialogs& dialogs, RandomSource& random, std::function<void()> onEnd)
     : forms(state, dialogs, random, std::move(onEnd))
 {
-    forms.registerForm(FormId::Form1, factory<Form1>());
-    forms.registerForm(FormId::Form2, factory<Form2>());
-    forms.registerForm(FormId::Form3, factory<Form3>());
-    forms.registerForm(FormId::Form4, factory<Form4>());
+    forms.registerForm(FormId::Form1, [](FormContext context) { return std::make_unique<Form1>(context); });
+    forms.registerForm(FormId::Form2, createForm2);
+    forms.registerForm(FormId::Form3, createForm3);
+    forms.registerForm(FormId::Form4, [](FormContext context) { return std::make_unique<Form4>(context); });
 }
 
 void Program::start()

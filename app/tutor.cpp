@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "program.h"
+#include "qt_dialogs.h"
 
 #include <QApplication>
 

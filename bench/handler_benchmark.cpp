@@ -8,10 +8,8 @@
 #include "controls.h"
 #include "information_pages.h"
 #include "print_area.h"
-#include "program.h"
-#include "result_page.h"
-#include "scripted_dialogs.h"
-#include "sequence_random.h"
+#include "program_driver.h"
+#include "test_rules.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -90,79 +88,23 @@ void settle()
     QApplication::processEvents();
 }
 
-// The running tutor every benchmark clicks in.
-class Tutor {
+// The running tutor every benchmark clicks in: the tests' driver, whose
+// complaints end the run.
+class Tutor : public testing::ProgramDriver {
 public:
-    Tutor() : program(dialogs, random, [this] { ++ends; }) { program.start(); }
+    Tutor() : ProgramDriver([this](const std::string& why) { fail(current, why); }) {}
 
-    Модуль1& m() { return program.state; }
-    Form& form(FormId id) { return program.forms.form(id); }
-    bool visible(FormId id) const
-    {
-        const Form* window = program.forms.created(id);
-        return window && window->isVisible();
-    }
-
-    template <class T>
-    T* find(FormId id, const char* name)
-    {
-        T* found = form(id).template findChild<T*>(QString::fromUtf8(name));
-        if (!found)
-            fail(current, form(id).objectName().toStdString() + " has no control " + name);
-        return found;
-    }
-    QAbstractButton* button(FormId id, const char* name) { return find<QAbstractButton>(id, name); }
-    QAction* action(FormId id, const char* name) { return find<QAction>(id, name); }
-    QLineEdit* textBox(FormId id, const char* name) { return find<QLineEdit>(id, name); }
-    QLabel* label(FormId id, const char* name) { return find<QLabel>(id, name); }
-    PrintArea* printArea(FormId id) { return find<PrintArea>(id, "Picture1"); }
-    QStringList lines(FormId id) { return printArea(id)->model().lines(); }
-
-    // An untimed click of the set-up; its dialogs are forgotten.
-    void click(FormId id, const char* name)
-    {
-        QAbstractButton* target = button(id, name);
-        if (!target->isVisible())
-            fail(current, std::string("set-up: ") + name + " is not visible");
-        target->click();
-    }
-    void trigger(FormId id, const char* name) { action(id, name)->trigger(); }
-
-    // Back to the main window with its controls on show.
-    void home()
-    {
-        for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4})
-            if (visible(id))
-                click(id, id == FormId::Form3 ? "Назад" : "Выход");
-        if (!visible(FormId::Form1))
-            program.forms.Show(FormId::Form1);
-        if (!textBox(FormId::Form1, "Text1")->isVisible())
-            trigger(FormId::Form1, "регистрац");
-        textBox(FormId::Form1, "Text1")->setText(Surname);
-        dialogs.clear();
-        settle();
-    }
-
+    void home() { ProgramDriver::home(Surname); }
     // Opens a working window the way the pupil does, with a typed surname;
     // the test window comes up with fresh counters.
-    void open(FormId id)
-    {
-        home();
-        click(FormId::Form1, id == FormId::Form2   ? "Далее"
-                             : id == FormId::Form3 ? "PEREVOD_V10"
-                                                   : "TESTIROVAN");
-        if (!visible(id) || visible(FormId::Form1))
-            fail(current, "set-up: the window did not open");
-        dialogs.clear();
-        settle();
-    }
+    void open(FormId id) { openFromMainWindow(id, Surname); }
 
     // A practice task: `number` drawn (from 190 numbers starting at `base`)
     // with `radixBox` typed as the radix.
     void practiceTask(FormId id, int number, int base, const QString& radixBox)
     {
         textBox(id, "Text2")->setText(radixBox);
-        random.set({SequenceRandom::drawing(number, 190, base)});
+        nextNumber(number, 190, base);
         click(id, "Ввод_числа");
         if (m().TaskNumber != number)
             fail(current, "set-up: the task was not set");
@@ -175,16 +117,12 @@ public:
         textBox(FormId::Form4, "Text3")->setText(QString::fromUtf8(count));
         click(FormId::Form4, "Command3");
         textBox(FormId::Form4, "Text2")->setText(QStringLiteral(" 2"));
-        random.set({SequenceRandom::drawing(number, 199, 50)});
+        nextNumber(number, 199, 50);
         dialogs.clear();
     }
 
     QString rightAnswer() { return QString::number(m().RightAnswer, 'f', 0); }
 
-    ScriptedDialogs dialogs;
-    SequenceRandom random;
-    int ends = 0;
-    Program program;
     std::string current;  // the benchmark running, for failure messages
 };
 

@@ -4,6 +4,11 @@
 
 namespace radixon {
 
+Int16 TypedRadix(const QString& text)
+{
+    return ValToInt16(text).value_or(0);
+}
+
 void RandomTaskNumber(Модуль1& m, RandomSource& random, int span, int base)
 {
     const float product = random.Rnd() * static_cast<float>(span);

@@ -15,6 +15,10 @@ namespace radixon {
 // the quotient and the remainder just stored in Digits.
 using DivisionObserver = std::function<void(Int16 dividend, Int16 radix, double quotient, Int16 remainder)>;
 
+// The radix typed in a box, taken to 16 bits. A text beyond 16 bits is no
+// radix either: it reads as 0, which AskRadix refuses.
+Int16 TypedRadix(const QString& text);
+
 // TaskNumber := base + Int(Rnd * span), the product taken in single precision.
 void RandomTaskNumber(Модуль1& m, RandomSource& random, int span, int base);
 

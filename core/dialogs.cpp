@@ -1,23 +1,10 @@
 #include "dialogs.h"
 
-#include "runtime.h"
-
-#include <QApplication>
-#include <QInputDialog>
-#include <QMessageBox>
-
 namespace radixon {
 
-namespace {
-QString titleOrAppName(const QString& title)
+QString askAnswer(Dialogs& dialogs)
 {
-    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
-}
-}  // namespace
-
-double askAnswer(Dialogs& dialogs)
-{
-    return AnswerValue(dialogs.inputBox(QStringLiteral("Введи ответ"), QStringLiteral("Ввод ответа")));
+    return dialogs.inputBox(QStringLiteral("Введи ответ"), QStringLiteral("Ввод ответа"));
 }
 
 void showAnswerVerdict(Dialogs& dialogs, bool right)
@@ -32,30 +19,6 @@ void showAnswerVerdict(Dialogs& dialogs, bool right)
 void warn(Dialogs& dialogs, const QString& prompt)
 {
     dialogs.msgBox(prompt, MsgStyle::Critical, QStringLiteral("Предупреждение"));
-}
-
-QString QtDialogs::inputBox(const QString& prompt, const QString& title)
-{
-    QInputDialog dialog(QApplication::activeWindow());
-    // A reply may hold letters the application's face lacks.
-    QFont merging = QApplication::font();
-    merging.setStyleStrategy(QFont::PreferDefault);
-    dialog.setFont(merging);
-    dialog.setWindowTitle(titleOrAppName(title));
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(QString());
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Отмена"));
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    return dialog.textValue();
-}
-
-void QtDialogs::msgBox(const QString& prompt, MsgStyle style, const QString& title)
-{
-    QMessageBox box(style == MsgStyle::Critical ? QMessageBox::Critical : QMessageBox::Warning,
-                    titleOrAppName(title), prompt, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
 }
 
 }  // namespace radixon

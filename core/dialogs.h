@@ -18,19 +18,12 @@ public:
     virtual void msgBox(const QString& prompt, MsgStyle style, const QString& title) = 0;
 };
 
-// Asks "Введи ответ" and returns the value of the reply (AnswerValue): Cancel
-// and text with no number give 0.
-double askAnswer(Dialogs& dialogs);
+// Asks "Введи ответ" and returns the reply as typed; Cancel gives the empty text.
+QString askAnswer(Dialogs& dialogs);
 // The verdict on a typed answer: praise with the warning icon, or the error
 // icon for a wrong one.
 void showAnswerVerdict(Dialogs& dialogs, bool right);
 // A message box with the error icon and the title "Предупреждение".
 void warn(Dialogs& dialogs, const QString& prompt);
-
-class QtDialogs final : public Dialogs {
-public:
-    QString inputBox(const QString& prompt, const QString& title) override;
-    void msgBox(const QString& prompt, MsgStyle style, const QString& title) override;
-};
 
 }  // namespace radixon

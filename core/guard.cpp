@@ -2,6 +2,8 @@
 
 #include "runtime.h"
 
+#include <new>
+
 namespace radixon {
 
 void runGuarded(Dialogs& dialogs, const std::function<void()>& handler)
@@ -12,8 +14,10 @@ void runGuarded(Dialogs& dialogs, const std::function<void()>& handler)
         warn(dialogs, error.message());
     } catch (const std::bad_alloc&) {
         warn(dialogs, QStringLiteral("Ошибка выполнения: недостаточно памяти"));
-    } catch (const std::exception& error) {
-        warn(dialogs, QStringLiteral("Ошибка выполнения: ") + QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        // Anything else is a fault of the program, not of what the pupil
+        // typed; its own text is for developers and would be English.
+        warn(dialogs, QStringLiteral("Ошибка выполнения: непредвиденная ошибка программы"));
     }
 }
 

@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include "controls.h"
 #include "information_pages.h"
 #include "print_area.h"
 
@@ -17,17 +16,51 @@
 namespace radixon {
 
 namespace {
-constexpr int ClientWidth = 9615;
-constexpr int ClientHeight = 6930;
+
+// Every control but the menu lies on Picture1, which is larger than the
+// window: a page's long lines are seen by enlarging the window.
+const WindowDesign& form1Design()
+{
+    static const WindowDesign form1 = [] {
+        const Lettering buttons{"Times New Roman", 15.75, true, true};
+        const Lettering surname{"Times New Roman", 18, true, true};
+        const QColor cyan(0, 255, 255);
+        const QColor surnameBack(192, 192, 255);
+        return WindowDesign{
+            "Form1",
+            QSize(9615, 6930),
+            QColor(),
+            {
+                {"Picture1", ControlKind::PrintArea, "", QRect(0, 0, 14775, 12495), QColor(224, 224, 224), QColor(),
+                 {"MS Sans Serif", 18, false, false}, nullptr, "Информационная страница"},
+                {"Далее", ControlKind::Button, "Перевод из 10-й с.с. в другие", QRect(360, 3120, 4095, 735), cyan,
+                 QColor(), buttons, nullptr, nullptr, "Picture1"},
+                {"Text1", ControlKind::TextBox, " ", QRect(4440, 720, 4695, 855), surnameBack, QColor(0, 0, 128),
+                 surname, "Label1", nullptr, "Picture1"},
+                {"Label1", ControlKind::Label, "Ваша фамилия", QRect(480, 720, 3375, 855), surnameBack, QColor(),
+                 surname, nullptr, nullptr, "Picture1"},
+                {"TESTIROVAN", ControlKind::Button, "Тестирование", QRect(6120, 3600, 3135, 735),
+                 QColor(255, 128, 128), QColor(), buttons, nullptr, nullptr, "Picture1"},
+                {"PEREVOD_V10", ControlKind::Button, "Перевод чисел в 10-ую с.с.", QRect(360, 4440, 4095, 735), cyan,
+                 QColor(), buttons, nullptr, nullptr, "Picture1"},
+                {"Выход", ControlKind::Button, "Выход", QRect(7200, 5880, 1695, 735), QColor(255, 192, 192), QColor(),
+                 {"Times New Roman", 20.25, true, true}, nullptr, nullptr, "Picture1"},
+            },
+            {"Далее", "Text1", "TESTIROVAN", "PEREVOD_V10", "Выход"},
+        };
+    }();
+    return form1;
+}
+
 }  // namespace
 
-Form1::Form1(FormContext context) : Form(FormId::Form1, context)
+Form1::Form1(FormContext context) : Form(FormId::Form1, context, form1Design())
 {
-    setObjectName(QStringLiteral("Form1"));
     createMenu();
     createControls();
     // The design size is the client area; the menu bar sits above it.
-    resize(twips(ClientWidth), twips(ClientHeight) + menuBar->heightForWidth(twips(ClientWidth)));
+    const int width = twips(form1Design().clientTwips.width());
+    resize(width, twips(form1Design().clientTwips.height()) + menuBar->heightForWidth(width));
 }
 
 void Form1::createMenu()
@@ -58,41 +91,16 @@ void Form1::createControls()
     layout->setMenuBar(menuBar);
     auto* client = new QWidget(this);
     layout->addWidget(client);
+    buildDesign(client);
 
-    // Picture1 is larger than the window: a page's long lines are seen by
-    // enlarging the window, and the controls lie on top of it.
-    Picture1 = makePrintArea(client, QStringLiteral("Picture1"), QColor(224, 224, 224), QColor(),
-                             designFont(QStringLiteral("MS Sans Serif"), 18, false, false));
-    placeTwips(Picture1, 0, 0, 14775, 12495);
-
-    const QFont buttonFont = timesBoldItalic(15.75);
-    const QColor cyan(0, 255, 255);
-    const QColor surnameBack(192, 192, 255);
-    Далее = makeButton(Picture1, QStringLiteral("Далее"), QStringLiteral("Перевод из 10-й с.с. в другие"), cyan,
-                       buttonFont);
-    placeTwips(Далее, 360, 3120, 4095, 735);
-    Text1 = makeTextBox(Picture1, QStringLiteral("Text1"), QStringLiteral(" "), surnameBack, QColor(0, 0, 128),
-                        timesBoldItalic(18));
+    Picture1 = control<PrintArea>("Picture1");
+    Далее = control<QPushButton>("Далее");
+    Text1 = control<QLineEdit>("Text1");
+    Label1 = control<QLabel>("Label1");
+    TESTIROVAN = control<QPushButton>("TESTIROVAN");
+    PEREVOD_V10 = control<QPushButton>("PEREVOD_V10");
+    Выход = control<QPushButton>("Выход");
     Text1->setToolTip(QStringLiteral("Поле для ввода фамилии"));
-    placeTwips(Text1, 4440, 720, 4695, 855);
-    Label1 = makeLabel(Picture1, QStringLiteral("Label1"), QStringLiteral("Ваша фамилия"), surnameBack, QColor(),
-                       timesBoldItalic(18));
-    placeTwips(Label1, 480, 720, 3375, 855);
-    // Screen readers name each box after the control that labels it.
-    Label1->setBuddy(Text1);
-    Text1->setAccessibleName(Label1->text());
-    Picture1->setAccessibleName(QStringLiteral("Информационная страница"));
-    TESTIROVAN = makeButton(Picture1, QStringLiteral("TESTIROVAN"), QStringLiteral("Тестирование"),
-                            QColor(255, 128, 128), buttonFont);
-    placeTwips(TESTIROVAN, 6120, 3600, 3135, 735);
-    PEREVOD_V10 = makeButton(Picture1, QStringLiteral("PEREVOD_V10"), QStringLiteral("Перевод чисел в 10-ую с.с."),
-                             cyan, buttonFont);
-    placeTwips(PEREVOD_V10, 360, 4440, 4095, 735);
-    Выход = makeButton(Picture1, QStringLiteral("Выход"), QStringLiteral("Выход"), QColor(255, 192, 192),
-                       timesBoldItalic(20.25));
-    placeTwips(Выход, 7200, 5880, 1695, 735);
-
-    setFocusOrder({Далее, Text1, TESTIROVAN, PEREVOD_V10, Выход});
 
     onClick(Далее, [this] { Далее_Click(); });
     onClick(PEREVOD_V10, [this] { PEREVOD_V10_Click(); });
@@ -176,9 +184,7 @@ void Form1::showPage(const QStringList& lines)
 {
     for (QWidget* control : std::initializer_list<QWidget*>{Text1, Label1, PEREVOD_V10, Далее, TESTIROVAN, Выход})
         control->hide();
-    Picture1->cls();
-    for (const QString& line : lines)
-        Picture1->print({PrintItem::text(line)});
+    Picture1->setPage(PrintModel::ofLines(lines));
 }
 
 }  // namespace radixon

@@ -28,8 +28,8 @@ protected:
     void closedFromTitleBar() override;
 
 private:
-    void createControls();
     void createMenu();
+    void createControls();
 
     void CaptureSurname();
     void Далее_Click();

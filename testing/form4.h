@@ -22,26 +22,13 @@ public:
 private:
     void Command1_Click();
     void Command3_Click();
-    void Выход_Click();
     void Ввод_числа_Click();
     void Ввод_ответа_Click();
     void Command2_Click();
 
-    void takeRadixFromText2();
-    void issueDecimalToRadix();
-    void issueRadixToDecimal();
-    void printLine(const QString& text = QString());
-
-    QLabel* Label1 = nullptr;
-    QPushButton* Command1 = nullptr;
     QLineEdit* Text2 = nullptr;
-    QPushButton* Ввод_числа = nullptr;
     QLineEdit* Text1 = nullptr;
-    QPushButton* Ввод_ответа = nullptr;
-    QPushButton* Выход = nullptr;
     PrintArea* Picture1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
     QLineEdit* Text3 = nullptr;
     QLabel* Label2 = nullptr;
 };

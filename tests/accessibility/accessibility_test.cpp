@@ -3,7 +3,7 @@
 
 #include "program_fixture.h"
 
-#include "dialogs.h"
+#include "qt_dialogs.h"
 #include "print_area.h"
 
 #include <QAccessible>

@@ -56,27 +56,7 @@ TEST_F(Form1Start, LeavesTheSharedStateAtZeroAndCreatesNoOtherWindow)
     EXPECT_FALSE(created(FormId::Form4));
 }
 
-// --- Layout, colours and fonts ----------------------------------------------
-
-TEST_F(Form1Start, StandsEachControlOnPicture1InItsDesignPlaceColoursAndFont)
-{
-    const QColor cyan(0, 255, 255);
-    const QColor surnameBack(192, 192, 255);
-    const auto times = [](double points) {
-        return DesignFont{"Times New Roman", points, true, true, "Liberation Serif"};
-    };
-    const DesignedControl design[] = {
-        // The window sizes Picture1 itself: see the test below.
-        {"Picture1", "", {}, {224, 224, 224}, {}, {"MS Sans Serif", 18, false, false, "Liberation Sans"}},
-        {"Далее", "Перевод из 10-й с.с. в другие", {360, 3120, 4095, 735}, cyan, {}, times(15.75), "Picture1"},
-        {"Text1", " ", {4440, 720, 4695, 855}, surnameBack, {0, 0, 128}, times(18), "Picture1"},
-        {"Label1", "Ваша фамилия", {480, 720, 3375, 855}, surnameBack, {}, times(18), "Picture1"},
-        {"TESTIROVAN", "Тестирование", {6120, 3600, 3135, 735}, {255, 128, 128}, {}, times(15.75), "Picture1"},
-        {"PEREVOD_V10", "Перевод чисел в 10-ую с.с.", {360, 4440, 4095, 735}, cyan, {}, times(15.75), "Picture1"},
-        {"Выход", "Выход", {7200, 5880, 1695, 735}, {255, 192, 192}, {}, times(20.25), "Picture1"},
-    };
-    expectDesign(mainWindow(), design);
-}
+// --- Layout ------------------------------------------------------------------
 
 TEST_F(Form1Start, SizesTheClientAreaBelowTheMenuAndLetsPicture1ReachBeyondIt)
 {

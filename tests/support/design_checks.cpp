@@ -22,16 +22,27 @@ struct Kind {
     QPalette::ColorRole text;
 };
 
-std::optional<Kind> kindOf(const QWidget* control)
+std::optional<Kind> kindOf(const QWidget* control, ControlKind designed)
 {
-    if (auto* button = qobject_cast<const QAbstractButton*>(control))
-        return Kind{button->text(), QPalette::Button, QPalette::ButtonText};
-    if (auto* box = qobject_cast<const QLineEdit*>(control))
-        return Kind{box->text(), QPalette::Base, QPalette::Text};
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return Kind{label->text(), QPalette::Window, QPalette::WindowText};
-    if (auto* area = qobject_cast<const PrintArea*>(control))
-        return Kind{area->text(), QPalette::Window, QPalette::WindowText};
+    switch (designed) {
+    case ControlKind::Button:
+    case ControlKind::WrappingButton:
+        if (auto* button = qobject_cast<const QAbstractButton*>(control))
+            return Kind{button->text(), QPalette::Button, QPalette::ButtonText};
+        break;
+    case ControlKind::TextBox:
+        if (auto* box = qobject_cast<const QLineEdit*>(control))
+            return Kind{box->text(), QPalette::Base, QPalette::Text};
+        break;
+    case ControlKind::Label:
+        if (auto* label = qobject_cast<const QLabel*>(control))
+            return Kind{label->text(), QPalette::Window, QPalette::WindowText};
+        break;
+    case ControlKind::PrintArea:
+        if (auto* area = qobject_cast<const PrintArea*>(control))
+            return Kind{area->text(), QPalette::Window, QPalette::WindowText};
+        break;
+    }
     return std::nullopt;
 }
 
@@ -55,52 +66,71 @@ void expectColour(const QWidget* control, QPalette::ColorRole role, const QColor
                               << design.name().toStdString();
 }
 
-void expectFont(const QFont& font, const DesignFont& design)
+const char* standIn(const std::string& face)
 {
-    EXPECT_EQ(font.family().toStdString(), design.face);
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), design.points);
-    EXPECT_EQ(font.weight(), design.bold ? QFont::Bold : QFont::Normal);
-    EXPECT_EQ(font.italic(), design.italic);
-    if (design.drawnWith) {
-        EXPECT_EQ(QFontInfo(font).family().toStdString(), design.drawnWith);
-    }
+    return face == "Times New Roman" ? "Liberation Serif" : face == "MS Sans Serif" ? "Liberation Sans" : "";
 }
 
-void expectControl(Form& window, const DesignedControl& design)
+void expectControl(Form& window, const ControlDesign& row)
 {
-    const QWidget* control = window.findChild<QWidget*>(QString::fromUtf8(design.name));
-    ASSERT_NE(control, nullptr) << "no control " << design.name;
+    const QWidget* control = window.findChild<QWidget*>(QString::fromUtf8(row.name));
+    ASSERT_NE(control, nullptr) << "no control " << row.name;
+    const std::optional<Kind> kind = kindOf(control, row.kind);
+    ASSERT_TRUE(kind) << row.name << " is not of its designed kind";
 
-    if (design.parent) {
-        const QWidget* parent = window.findChild<QWidget*>(QString::fromUtf8(design.parent));
-        ASSERT_NE(parent, nullptr) << "no control " << design.parent;
-        EXPECT_EQ(control->parentWidget(), parent) << "not inside " << design.parent;
-    }
-    if (!design.twips.isNull()) {
-        const QRect& t = design.twips;
-        const QRect pixels(window.twips(t.x()), window.twips(t.y()), window.twips(t.width()), window.twips(t.height()));
-        EXPECT_EQ(control->geometry(), pixels)
-            << "placed at " << describe(control->geometry()) << " px, the design's twips give " << describe(pixels);
-    }
+    if (row.container)
+        EXPECT_EQ(control->parentWidget()->objectName().toStdString(), row.container);
+    const QRect& t = row.twips;
+    const QRect pixels(window.twips(t.x()), window.twips(t.y()), window.twips(t.width()), window.twips(t.height()));
+    EXPECT_EQ(control->geometry(), pixels)
+        << "placed at " << describe(control->geometry()) << " px, the design's twips give " << describe(pixels);
 
-    const std::optional<Kind> kind = kindOf(control);
-    if (!kind) {
-        ADD_FAILURE() << design.name << " is not a button, text box, label or print area";
-        return;
-    }
-    EXPECT_EQ(kind->caption.toStdString(), design.caption.toStdString());
-    expectColour(control, kind->back, design.back, "background");
-    expectColour(control, kind->text, design.text, "text colour");
-    expectFont(control->font(), design.font);
+    if (row.kind != ControlKind::PrintArea)
+        EXPECT_EQ(kind->caption.toStdString(), row.text);
+    expectColour(control, kind->back, row.back, "background");
+    expectColour(control, kind->text, row.fore, "text colour");
+
+    const QFont& font = control->font();
+    EXPECT_EQ(font.family().toStdString(), row.lettering.face);
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), row.lettering.points);
+    EXPECT_EQ(font.weight(), row.lettering.bold ? QFont::Bold : QFont::Normal);
+    EXPECT_EQ(font.italic(), row.lettering.italic);
+    EXPECT_EQ(QFontInfo(font).family().toStdString(), standIn(row.lettering.face));
 }
 
 }  // namespace
 
-void expectDesign(Form& window, std::span<const DesignedControl> design)
+void expectBuiltFromDesign(Form& window)
 {
-    for (const DesignedControl& row : design) {
+    const WindowDesign& design = window.design();
+    EXPECT_EQ(window.objectName().toStdString(), design.name);
+    if (design.background.isValid())
+        EXPECT_EQ(window.palette().color(QPalette::Window), design.background);
+    for (const ControlDesign& row : design.controls) {
         SCOPED_TRACE(row.name);
         expectControl(window, row);
+    }
+}
+
+void expectSoundDesign(const WindowDesign& design)
+{
+    const QRect client(QPoint(0, 0), design.clientTwips);
+    for (const ControlDesign& row : design.controls) {
+        SCOPED_TRACE(row.name);
+        if (row.kind != ControlKind::PrintArea)
+            EXPECT_TRUE(client.contains(row.twips)) << "outside the client area: " << describe(row.twips);
+        for (const ControlDesign& other : design.controls) {
+            const bool sameContainer = (row.container == nullptr) == (other.container == nullptr) &&
+                                       (!row.container || std::string(row.container) == other.container);
+            if (&other < &row && sameContainer)
+                EXPECT_FALSE(row.twips.intersects(other.twips)) << "overlaps " << other.name;
+        }
+    }
+    for (const char* name : design.tabOrder) {
+        bool designed = false;
+        for (const ControlDesign& row : design.controls)
+            designed |= std::string(row.name) == name && row.kind != ControlKind::Label;
+        EXPECT_TRUE(designed) << name << " in the Tab order is no control that takes the focus";
     }
 }
 

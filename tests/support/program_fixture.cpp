@@ -8,62 +8,7 @@
 
 namespace radixon::testing {
 
-namespace {
-template <class T>
-T* findNamed(Form& form, const char* name)
-{
-    T* found = form.findChild<T*>(QString::fromUtf8(name));
-    if (!found)
-        ADD_FAILURE() << form.objectName().toStdString() << " has no control " << name;
-    return found;
-}
-}  // namespace
-
-ProgramFixture::ProgramFixture() : program(dialogs, random, [this] { ++ends; })
-{
-    program.start();
-}
-
-bool ProgramFixture::visible(FormId id) const
-{
-    const Form* window = program.forms.created(id);
-    return window && window->isVisible();
-}
-
-void ProgramFixture::click(FormId id, const char* name)
-{
-    QAbstractButton* target = button(id, name);
-    ASSERT_NE(target, nullptr);
-    ASSERT_TRUE(target->isVisibleTo(&form(id))) << name << " is hidden";
-    target->click();
-}
-
-void ProgramFixture::trigger(FormId id, const char* name)
-{
-    QAction* action = findNamed<QAction>(form(id), name);
-    ASSERT_NE(action, nullptr);
-    action->trigger();
-}
-
-QAbstractButton* ProgramFixture::button(FormId id, const char* name)
-{
-    return findNamed<QAbstractButton>(form(id), name);
-}
-
-QLineEdit* ProgramFixture::textBox(FormId id, const char* name)
-{
-    return findNamed<QLineEdit>(form(id), name);
-}
-
-QLabel* ProgramFixture::label(FormId id, const char* name)
-{
-    return findNamed<QLabel>(form(id), name);
-}
-
-PrintArea* ProgramFixture::printArea(FormId id, const char* name)
-{
-    return findNamed<PrintArea>(form(id), name);
-}
+ProgramFixture::ProgramFixture() : ProgramDriver([](const std::string& why) { ADD_FAILURE() << why; }) {}
 
 QString ProgramFixture::accessibleValue(FormId id, const char* name)
 {
@@ -86,11 +31,6 @@ QString ProgramFixture::saveGrab(FormId id, const QString& file)
     const QString path = dir.filePath(file);
     EXPECT_TRUE(form(id).grab().save(path)) << path.toStdString();
     return path;
-}
-
-void ProgramFixture::nextNumber(int number, int span, int base)
-{
-    random.set({SequenceRandom::drawing(number, span, base)});
 }
 
 }  // namespace radixon::testing

@@ -6,9 +6,9 @@
 
 int main(int argc, char* argv[])
 {
-    // Windows are drawn without a display.
+    // Windows are drawn without a display, on a screen where all of them fit.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", RADIXON_TEST_PLATFORM);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     radixon::setupApplication(app);

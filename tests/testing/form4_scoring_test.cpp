@@ -8,8 +8,6 @@ const std::string Wrong = warning("НЕПРАВИЛЬНО!!!");
 const std::string NotCounted = warning("Ответ не засчитывается!!!");
 const std::string SeeResult = warning("Узнайте результат!!!");
 
-const QString GoodVerdict = QStringLiteral("     У Вас хороший результат!");
-
 class Form4Scoring : public TestWindowFixture {
 protected:
     void SetUp() override { openTest(); }
@@ -184,41 +182,6 @@ TEST_F(Form4Scoring, PageMidTestCountsEveryTaskAsPossiblePoints)
     ASSERT_EQ(lines.size(), 9);
     EXPECT_EQ(lines[3], QStringLiteral("   Из  10 возможных баллов Вы набрали"));
     EXPECT_EQ(lines[6], QStringLiteral("    Ваш результат:   10 % "));
-}
-
-struct Boundary {
-    Int16 total;
-    Int16 correct;
-    const char* percentage;
-    const char* verdict;
-};
-
-TEST_F(Form4Scoring, VerdictFollowsTheRoundedPercentage)
-{
-    const char* below = "    Вам следует подготовиться лучше!";
-    const char* average = "     У Вас средний результат!";
-    const char* good = "     У Вас хороший результат!";
-    const char* excellent = "     У Вас отличный результат!!!";
-    const Boundary table[] = {
-        {6, 0, "0", below},        {6, 3, "50", below},        {6, 4, "66.7", average},
-        {6, 5, "83.3", good},      {6, 6, "100", excellent},   {10, 5, "50", below},
-        {10, 6, "60", average},    {10, 7, "70", good},        {10, 8, "80", good},
-        {10, 9, "90", excellent},  {16, 1, "6.2", below},      {16, 10, "62.5", average},
-        {16, 11, "68.8", average}, {16, 12, "75", good},       {16, 15, "93.8", excellent},
-        {20, 11, "55", below},     {20, 12, "60", average},    {20, 13, "65", average},
-        {20, 14, "70", good},      {20, 17, "85", good},       {20, 18, "90", excellent},
-        {1000, 899, "89.9", good}, {3000, 1799, "60", average},
-    };
-    for (const Boundary& row : table) {
-        SCOPED_TRACE(std::to_string(row.correct) + " of " + std::to_string(row.total));
-        m().TaskTotal = row.total;
-        m().CorrectCount = row.correct;
-        printResult();
-        const QStringList lines = page();
-        ASSERT_EQ(lines.size(), 9);
-        EXPECT_EQ(lines[6], QStringLiteral("    Ваш результат:   %1 % ").arg(QString::fromUtf8(row.percentage)));
-        EXPECT_EQ(lines[8], QString::fromUtf8(row.verdict));
-    }
 }
 
 TEST_F(Form4Scoring, PageWithoutTasksWarnsInsteadOfDividingByZero)

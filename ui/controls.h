@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QString>
 
-#include <initializer_list>
 
 class QApplication;
 class QLabel;
@@ -38,8 +37,5 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
                   QColor fore, const QFont& font);
 PrintArea* makePrintArea(QWidget* parent, const QString& name, QColor back, QColor fore,
                          const QFont& font);
-
-// Keyboard focus moves through the widgets in this order.
-void setFocusOrder(std::initializer_list<QWidget*> widgets);
 
 }  // namespace radixon

@@ -16,6 +16,8 @@ public:
 
     void print(std::initializer_list<PrintItem> items, LineEnd end = LineEnd::End);
     void cls();
+    // Clears the area and shows `page` in its place.
+    void setPage(PrintModel page);
     QString text() const { return model_.text(); }
     const PrintModel& model() const { return model_; }
 

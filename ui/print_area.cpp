@@ -51,6 +51,12 @@ void PrintArea::cls()
     changed();
 }
 
+void PrintArea::setPage(PrintModel page)
+{
+    model_ = std::move(page);
+    changed();
+}
+
 void PrintArea::changed()
 {
     update();

@@ -227,14 +227,4 @@ PrintArea* makePrintArea(QWidget* parent, const QString& name, QColor back, QCol
     return area;
 }
 
-void setFocusOrder(std::initializer_list<QWidget*> widgets)
-{
-    QWidget* previous = nullptr;
-    for (QWidget* widget : widgets) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
-}
-
 }  // namespace radixon

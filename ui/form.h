@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design.h"
 #include "dialogs.h"
 #include "module1.h"
 #include "random_source.h"
@@ -8,7 +9,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <initializer_list>
 
 class QAbstractButton;
 class QAction;
@@ -23,14 +23,15 @@ struct FormContext {
     WindowServices& windows;
 };
 
-// A top-level window of the tutor.
+// A top-level window of the tutor, built from its design table.
 class Form : public QWidget {
     Q_OBJECT
 
 public:
-    Form(FormId id, FormContext context);
+    Form(FormId id, FormContext context, const WindowDesign& design);
 
     FormId id() const { return id_; }
+    const WindowDesign& design() const { return design_; }
     // Runs once, when the window is first shown.
     virtual void Form_Load() {}
 
@@ -43,6 +44,17 @@ protected:
     RandomSource& random() { return context_.random; }
     WindowServices& windows() { return context_.windows; }
 
+    // Makes the design's controls on `client` (their container unless the
+    // design names another), names them for screen readers, chains the Tab
+    // order and gives the first control in it the focus.
+    void buildDesign(QWidget* client);
+    // The control of the design with this name.
+    template <class Control>
+    Control* control(const char* name) const
+    {
+        return findChild<Control*>(QString::fromUtf8(name));
+    }
+
     // Connects a click through the guard that reports runtime errors.
     void onClick(QAbstractButton* button, std::function<void()> handler);
     void onTriggered(QAction* action, std::function<void()> handler);
@@ -53,15 +65,12 @@ protected:
     virtual void closedFromTitleBar();
     void closeEvent(QCloseEvent* event) override;
 
-    // Design geometry in twips: the client area, and a control's left, top,
-    // width and height relative to its parent.
-    void setClientSizeTwips(int width, int height);
-    void setBackgroundColour(QColor colour);
-    void placeTwips(QWidget* widget, int left, int top, int width, int height) const;
-
 private:
+    QWidget* makeControl(QWidget* parent, const ControlDesign& row) const;
+
     FormId id_;
     FormContext context_;
+    const WindowDesign& design_;
 };
 
 }  // namespace radixon

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "module1.h"
+#include "print_model.h"
+
+namespace radixon {
+
+// The worked solutions of the two practice windows, as the pages their print
+// areas show.
+
+// The table of successive divisions of TaskNumber by Radix: one row a step
+// (dividend, radix, quotient and remainder), then the instruction, "ОТВЕТ:"
+// and the digits, most significant first. It works the expansion out again
+// in the shared state: DigitTop, Dividend and Digits are rewritten, and
+// Digits(DigitTop) also takes the last quotient, so Digits(0..DigitTop) hold
+// every digit. Radix must be at least 2.
+PrintModel ExpandIntoDivisionTable(Модуль1& m);
+
+// The number written in Radix expanded into a sum of digit times Radix to a
+// power, the same sum with the powers worked out, and the answer TaskNumber.
+// It reads TaskNumber and Radix and changes nothing.
+PrintModel ExpandedSum(const Модуль1& m);
+
+}  // namespace radixon

@@ -1,0 +1,132 @@
+#include "test_rules.h"
+
+namespace radixon {
+
+TaskDirection DirectionOf(Int16 tasksIssued, Int16 taskTotal)
+{
+    const double boundary = Int(static_cast<double>(taskTotal) / 2) + 1;
+    return tasksIssued < boundary ? TaskDirection::DecimalToRadix : TaskDirection::RadixToDecimal;
+}
+
+Int16 NextCount(Int16 counter)
+{
+    return counter == INT16_MAX ? counter : Add16(counter, 1);
+}
+
+const QString& TestOverWarning()
+{
+    static const QString warning = QStringLiteral("Узнайте результат!!!");
+    return warning;
+}
+
+bool CountTaskRequest(Модуль1& m)
+{
+    m.TasksIssued = NextCount(m.TasksIssued);
+    return !TestIsOver(m);
+}
+
+bool TestIsOver(const Модуль1& m)
+{
+    return m.TasksIssued > m.TaskTotal;
+}
+
+QString DecimalToRadixInstruction(Int16 radix)
+{
+    return QStringLiteral("Переведите из 10-й с.с. в ") + Str(radix) + QStringLiteral("-ую с.с.");
+}
+
+QString RadixToDecimalInstruction()
+{
+    return QStringLiteral("Переведите в 10-ую с.с. ");
+}
+
+TestTask IssueTestTask(Модуль1& m, RandomSource& random)
+{
+    RandomTaskNumber(m, random, 199, 50);
+    ExpandDigits(m);
+    const TaskDirection direction = DirectionOf(m.TasksIssued, m.TaskTotal);
+    if (direction == TaskDirection::DecimalToRadix) {
+        DigitsAnswer(m);
+        return {DecimalToRadixInstruction(m.Radix), TaskAsShown(m, direction)};
+    }
+    m.RightAnswer = m.TaskNumber;
+    return {RadixToDecimalInstruction(), TaskAsShown(m, direction)};
+}
+
+TestAnswer TakeTestAnswer(Модуль1& m, const QString& reply)
+{
+    m.StudentAnswer = AnswerValue(reply);
+    m.LastAnswered = Add16(m.LastAnswered, 1);
+    if (m.LastAnswered != m.TasksIssued)
+        return TestAnswer::NotCounted;
+    return m.StudentAnswer == m.RightAnswer ? TestAnswer::Right : TestAnswer::Wrong;
+}
+
+void ShowTestAnswer(Dialogs& dialogs, TestAnswer answer)
+{
+    if (answer == TestAnswer::NotCounted)
+        warn(dialogs, QStringLiteral("Ответ не засчитывается!!!"));
+    else
+        showAnswerVerdict(dialogs, answer == TestAnswer::Right);
+}
+
+void CommitTestAnswer(Модуль1& m, TestAnswer answer)
+{
+    if (answer == TestAnswer::NotCounted)
+        m.LastAnswered = m.TasksIssued;
+    else if (answer == TestAnswer::Right)
+        m.CorrectCount = NextCount(m.CorrectCount);
+}
+
+double TestPercentage(Int16 correctCount, Int16 taskTotal)
+{
+    if (taskTotal == 0)
+        throw RuntimeError(RuntimeErrorKind::DivisionByZero);
+    return Round(static_cast<double>(correctCount) / static_cast<double>(taskTotal) * 100, 1);
+}
+
+QString GreetingLine(const QString& studentName)
+{
+    return QStringLiteral("           Уважаемый  ") + studentName + QStringLiteral("!");
+}
+
+QString PossiblePointsLine(Int16 taskTotal)
+{
+    return QStringLiteral("   Из ") + Str(taskTotal) + QStringLiteral(" возможных баллов Вы набрали");
+}
+
+QString ScoredPointsLine(Int16 correctCount)
+{
+    return QStringLiteral("        ") + Str(correctCount) + QStringLiteral("   бал.  ");
+}
+
+QString PercentageLine(double percentage)
+{
+    return QStringLiteral("    Ваш результат:  ") + Str(percentage) + QStringLiteral(" % ");
+}
+
+QString VerdictLine(double percentage)
+{
+    // The bands are whole numbers compared with the rounded percentage, so
+    // 59.96 is already average; checked in the order teachers wrote them.
+    if (percentage < 60)
+        return QStringLiteral("    Вам следует подготовиться лучше!");
+    if (70 <= percentage && percentage < 90)
+        return QStringLiteral("     У Вас хороший результат!");
+    if (percentage >= 90)
+        return QStringLiteral("     У Вас отличный результат!!!");
+    return QStringLiteral("     У Вас средний результат!");
+}
+
+PrintModel ResultPage(const Модуль1& m)
+{
+    const double percentage = TestPercentage(m.CorrectCount, m.TaskTotal);
+    PrintModel page;
+    for (const QString& line : {QString(), GreetingLine(m.StudentName), QString(), PossiblePointsLine(m.TaskTotal),
+                                ScoredPointsLine(m.CorrectCount), QString(), PercentageLine(percentage), QString(),
+                                VerdictLine(percentage)})
+        page.printLine(line);
+    return page;
+}
+
+}  // namespace radixon

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "conversion.h"
+#include "tasks.h"
+#include "dialogs.h"
+#include "module1.h"
+#include "print_model.h"
+#include "random_source.h"
+
+#include <QString>
+
+namespace radixon {
+
+// The rules of the test window: a test of TaskTotal tasks, the first half
+// decimal numbers into the radix and the second half numbers written in the
+// radix back into decimal, each answer scored at most once, and the result
+// page with the points, the percentage and the verdict.
+
+// The half task `tasksIssued` of a test of `taskTotal` tasks belongs to. The
+// boundary Int(taskTotal / 2) + 1 is taken in floating point, so an odd or
+// negative total still splits somewhere instead of failing.
+TaskDirection DirectionOf(Int16 tasksIssued, Int16 taskTotal);
+
+// A test counter raised by one. It stops at 32767: a pupil who keeps pressing
+// past the end only keeps being told to look at the result.
+Int16 NextCount(Int16 counter);
+
+// Shown by both test buttons once every task has been issued.
+const QString& TestOverWarning();
+
+// Counts a press for the next task (TasksIssued + 1) and tells whether there
+// is a task for it; past the last task (or with no positive TaskTotal) there
+// is none.
+bool CountTaskRequest(Модуль1& m);
+
+// Answers are closed once a press has gone past the last task.
+bool TestIsOver(const Модуль1& m);
+
+// What the test window shows of a task: the instruction and the number to
+// convert.
+struct TestTask {
+    QString instruction;
+    QString shownNumber;
+};
+
+// Label2's instruction for each half.
+QString DecimalToRadixInstruction(Int16 radix);
+QString RadixToDecimalInstruction();
+
+// Issues task TasksIssued in the radix in Radix (at least 2): draws
+// TaskNumber from 50..248 and expands it into Digits, DigitTop and Dividend;
+// RightAnswer becomes the digits read as a decimal numeral in the first half
+// and TaskNumber itself in the second.
+TestTask IssueTestTask(Модуль1& m, RandomSource& random);
+
+enum class TestAnswer { Right, Wrong, NotCounted };
+
+// Takes a typed answer to the current task: its value goes to StudentAnswer,
+// and LastAnswered + 1 is stored at once. The answer counts only as the first
+// one since its task was issued: a second try, or an answer after a skipped
+// task, would let a pupil score by guessing again.
+TestAnswer TakeTestAnswer(Модуль1& m, const QString& reply);
+// The message box for a taken answer.
+void ShowTestAnswer(Dialogs& dialogs, TestAnswer answer);
+// After the box: an answer not counted leaves LastAnswered at the current
+// task, and a right one is scored.
+void CommitTestAnswer(Модуль1& m, TestAnswer answer);
+
+// Right answers out of the possible points (one per task, issued or not), in
+// per cent rounded to one decimal with halves to the even digit. The total
+// must not be 0.
+double TestPercentage(Int16 correctCount, Int16 taskTotal);
+
+// The text lines of the result page, blanks as the teacher expects to see them.
+QString GreetingLine(const QString& studentName);
+QString PossiblePointsLine(Int16 taskTotal);
+QString ScoredPointsLine(Int16 correctCount);
+QString PercentageLine(double percentage);
+QString VerdictLine(double percentage);
+
+// The whole result page for the surname, the points and the percentage the
+// shared state holds now. It reads them only; TaskTotal must not be 0.
+PrintModel ResultPage(const Модуль1& m);
+
+}  // namespace radixon

@@ -1,0 +1,30 @@
+// Every window is made from its design table, and every design table keeps
+// the rules a design must keep.
+#include "design_checks.h"
+#include "program_fixture.h"
+
+namespace radixon::testing {
+namespace {
+
+class EachWindow : public ProgramFixture, public ::testing::WithParamInterface<FormId> {};
+
+TEST_P(EachWindow, IsBuiltFromItsSoundDesign)
+{
+    Form& window = form(GetParam());
+    expectSoundDesign(window.design());
+    expectBuiltFromDesign(window);
+    // The main window adds its menu bar above the designed client area.
+    if (GetParam() != FormId::Form1) {
+        const QSize client = window.design().clientTwips;
+        EXPECT_EQ(window.size(), QSize(window.twips(client.width()), window.twips(client.height())));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, EachWindow,
+                         ::testing::Values(FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4),
+                         [](const ::testing::TestParamInfo<FormId>& info) {
+                             return "Form" + std::to_string(static_cast<int>(info.param) + 1);
+                         });
+
+}  // namespace
+}  // namespace radixon::testing

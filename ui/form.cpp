@@ -1,0 +1,123 @@
+#include "form.h"
+
+#include "controls.h"
+#include "guard.h"
+#include "print_area.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace radixon {
+
+Form::Form(FormId id, FormContext context, const WindowDesign& design)
+    : QWidget(nullptr), id_(id), context_(context), design_(design)
+{
+    setObjectName(QString::fromUtf8(design.name));
+}
+
+int Form::twips(int value) const
+{
+    return qRound(value * logicalDpiX() / 1440.0);
+}
+
+QWidget* Form::makeControl(QWidget* parent, const ControlDesign& row) const
+{
+    const QString name = QString::fromUtf8(row.name);
+    const QString text = QString::fromUtf8(row.text);
+    const QFont font = designFont(QString::fromUtf8(row.lettering.face), row.lettering.points, row.lettering.bold,
+                                  row.lettering.italic);
+    switch (row.kind) {
+    case ControlKind::Button:
+        return makeButton(parent, name, text, row.back, font);
+    case ControlKind::WrappingButton:
+        return makeWrappingButton(parent, name, text, row.back, font);
+    case ControlKind::TextBox:
+        return makeTextBox(parent, name, text, row.back, row.fore, font);
+    case ControlKind::Label:
+        return makeLabel(parent, name, text, row.back, row.fore, font);
+    case ControlKind::PrintArea:
+        return makePrintArea(parent, name, row.back, row.fore, font);
+    }
+    return nullptr;
+}
+
+void Form::buildDesign(QWidget* client)
+{
+    resize(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()));
+    if (design_.background.isValid()) {
+        setAutoFillBackground(true);
+        QPalette background = palette();
+        background.setColor(QPalette::Window, design_.background);
+        setPalette(background);
+    }
+    for (const ControlDesign& row : design_.controls) {
+        QWidget* parent = row.container ? control<QWidget>(row.container) : client;
+        QWidget* widget = makeControl(parent, row);
+        const QRect& t = row.twips;
+        widget->setGeometry(twips(t.x()), twips(t.y()), twips(t.width()), twips(t.height()));
+    }
+    // Screen readers name each box after the control that labels it.
+    for (const ControlDesign& row : design_.controls) {
+        QWidget* widget = control<QWidget>(row.name);
+        if (row.readerName)
+            widget->setAccessibleName(QString::fromUtf8(row.readerName));
+        if (!row.labelledBy)
+            continue;
+        QWidget* labelling = control<QWidget>(row.labelledBy);
+        if (auto* label = qobject_cast<QLabel*>(labelling)) {
+            label->setBuddy(widget);
+            widget->setAccessibleName(label->text());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(labelling)) {
+            widget->setAccessibleName(button->text());
+        }
+    }
+
+    QWidget* previous = nullptr;
+    for (const char* name : design_.tabOrder) {
+        QWidget* widget = control<QWidget>(name);
+        if (qobject_cast<PrintArea*>(widget))
+            widget->setFocusPolicy(Qt::TabFocus);
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    // The first control of the Tab order has the focus when the window opens.
+    if (!design_.tabOrder.empty())
+        control<QWidget>(design_.tabOrder.front())->setFocus();
+}
+
+void Form::onClick(QAbstractButton* button, std::function<void()> handler)
+{
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { runGuarded(dialogs(), handler); });
+}
+
+void Form::onTriggered(QAction* action, std::function<void()> handler)
+{
+    connect(action, &QAction::triggered, this,
+            [this, handler = std::move(handler)] { runGuarded(dialogs(), handler); });
+}
+
+void Form::backToMainWindow()
+{
+    windows().Hide(id_);
+    windows().Show(FormId::Form1);
+}
+
+void Form::closedFromTitleBar()
+{
+    backToMainWindow();
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // The window stays alive for the whole run; the close becomes a navigation.
+    event->ignore();
+    runGuarded(dialogs(), [this] { closedFromTitleBar(); });
+}
+
+}  // namespace radixon

@@ -1,0 +1,40 @@
+#include "qt_dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace radixon {
+
+namespace {
+QString titleOrAppName(const QString& title)
+{
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+}  // namespace
+
+QString QtDialogs::inputBox(const QString& prompt, const QString& title)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    // A reply may hold letters the application's face lacks.
+    QFont merging = QApplication::font();
+    merging.setStyleStrategy(QFont::PreferDefault);
+    dialog.setFont(merging);
+    dialog.setWindowTitle(titleOrAppName(title));
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(QString());
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+void QtDialogs::msgBox(const QString& prompt, MsgStyle style, const QString& title)
+{
+    QMessageBox box(style == MsgStyle::Critical ? QMessageBox::Critical : QMessageBox::Warning,
+                    titleOrAppName(title), prompt, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+}  // namespace radixon
