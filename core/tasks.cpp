@@ -2,6 +2,8 @@
 
 #include "conversion.h"
 
+#include <optional>
+
 namespace radixon {
 
 QString TaskAsShown(const Модуль1& m, TaskDirection direction)
@@ -9,11 +11,81 @@ QString TaskAsShown(const Модуль1& m, TaskDirection direction)
     return direction == TaskDirection::DecimalToRadix ? Str(m.TaskNumber) : DigitsText(m);
 }
 
-bool IsRightPracticeAnswer(const Модуль1& m, TaskDirection direction, const QString&)
+bool IsRightPracticeAnswer(const Модуль1& m, TaskDirection direction, const QString& reply)
 {
     if (direction == TaskDirection::DecimalToRadix)
-        return m.StudentAnswer == m.RightAnswer;
+        return m.StudentAnswer == m.RightAnswer || WritesTaskInLetterDigits(m, reply);
     return m.StudentAnswer == m.TaskNumber;
+}
+
+namespace {
+
+// The value of one digit character, or -1 for any other character.
+int digitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'Z')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'z')
+        return u - u'a' + 10;
+    switch (u) {
+    case u'А':
+    case u'а':
+        return 10;
+    case u'В':
+        return 11;
+    case u'С':
+    case u'с':
+        return 12;
+    case u'Е':
+    case u'е':
+        return 14;
+    default:
+        return -1;
+    }
+}
+
+// The number the reply writes in `radix`, one character a digit, blanks as
+// Val skips them; nothing for any other reply, or a number beyond 16 bits.
+std::optional<int> letterNumeral(const QString& reply, int radix)
+{
+    int value = 0;
+    bool anyDigit = false;
+    for (QChar c : reply) {
+        if (c == u' ' || c == u'\t' || c == u'\n')
+            continue;
+        const int digit = digitValue(c);
+        if (digit < 0 || digit >= radix)
+            return std::nullopt;
+        value = value * radix + digit;
+        if (value > 32767)
+            return std::nullopt;
+        anyDigit = true;
+    }
+    return anyDigit ? std::optional<int>(value) : std::nullopt;
+}
+
+// What a task that asks for `number` written in `radix` expects.
+double digitsNumeral(Int16 number, Int16 radix)
+{
+    QString numeral;
+    for (Int16 digit : RadixDigits(number, radix))
+        numeral += QString::number(digit);
+    return Val(numeral);
+}
+
+}  // namespace
+
+bool WritesTaskInLetterDigits(const Модуль1& m, const QString& reply)
+{
+    // Up to radix 10 the digits are the decimal ones and the numeral is the
+    // answer; a task in the other direction expects a decimal number.
+    if (m.Radix <= 10 || m.RightAnswer != digitsNumeral(m.TaskNumber, m.Radix))
+        return false;
+    const std::optional<int> value = letterNumeral(reply, m.Radix);
+    return value && *value == m.TaskNumber;
 }
 
 }  // namespace radixon

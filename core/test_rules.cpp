@@ -59,7 +59,12 @@ TestAnswer TakeTestAnswer(Модуль1& m, const QString& reply)
     m.LastAnswered = Add16(m.LastAnswered, 1);
     if (m.LastAnswered != m.TasksIssued)
         return TestAnswer::NotCounted;
-    return m.StudentAnswer == m.RightAnswer ? TestAnswer::Right : TestAnswer::Wrong;
+    // In the first half the number may be written with letter digits, as in
+    // the practice of writing numbers into a radix.
+    const bool right = m.StudentAnswer == m.RightAnswer ||
+                       (DirectionOf(m.TasksIssued, m.TaskTotal) == TaskDirection::DecimalToRadix &&
+                        WritesTaskInLetterDigits(m, reply));
+    return right ? TestAnswer::Right : TestAnswer::Wrong;
 }
 
 void ShowTestAnswer(Dialogs& dialogs, TestAnswer answer)

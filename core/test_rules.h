@@ -58,7 +58,8 @@ enum class TestAnswer { Right, Wrong, NotCounted };
 // Takes a typed answer to the current task: its value goes to StudentAnswer,
 // and LastAnswered + 1 is stored at once. The answer counts only as the first
 // one since its task was issued: a second try, or an answer after a skipped
-// task, would let a pupil score by guessing again.
+// task, would let a pupil score by guessing again. A first-half answer may
+// write the number with letter digits, as in practice.
 TestAnswer TakeTestAnswer(Модуль1& m, const QString& reply);
 // The message box for a taken answer.
 void ShowTestAnswer(Dialogs& dialogs, TestAnswer answer);

@@ -96,6 +96,34 @@ TEST(TestAnswers, EachTaskIsScoredAtMostOnce)
     }
 }
 
+TEST(TestAnswers, LetterDigitsCountInTheFirstHalfOnly)
+{
+    const struct {
+        Int16 task;
+        const char* reply;
+        TestAnswer answer;
+    } table[] = {
+        {1, "AA", TestAnswer::Right},  {1, "aa", TestAnswer::Right}, {1, "1010", TestAnswer::Right},
+        {1, "AB", TestAnswer::Wrong},  {2, "AA", TestAnswer::Wrong}, {2, "170", TestAnswer::Right},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(std::to_string(row.task) + ": " + row.reply);
+        // A test of two tasks in radix 16, each drawing 170 (AA).
+        Модуль1 m;
+        m.TaskTotal = 2;
+        m.TasksIssued = row.task;
+        m.LastAnswered = row.task - 1;
+        m.Radix = 16;
+        m.TaskNumber = 170;
+        ExpandDigits(m);
+        if (row.task == 1)
+            DigitsAnswer(m);
+        else
+            m.RightAnswer = m.TaskNumber;
+        EXPECT_EQ(TakeTestAnswer(m, QString::fromUtf8(row.reply)), row.answer);
+    }
+}
+
 TEST(TestAnswers, LastAnsweredAtTheTopIsAnOverflowThatScoresNothing)
 {
     Модуль1 m;

@@ -174,6 +174,28 @@ TEST_F(PracticeWindows, JudgeTheTypedAnswerByItsValue)
     EXPECT_DOUBLE_EQ(m().RightAnswer, 1100100);
 }
 
+TEST_F(PracticeWindows, AboveRadixTenTheNumberMayBeWrittenWithLetterDigits)
+{
+    const struct {
+        Window window;
+        const char* reply;
+        bool right;
+    } cases[] = {
+        // 170 in radix 16
+        {Form2, "AA", true},  {Form2, "a a", true}, {Form2, "1010", true}, {Form2, "AB", false},
+        {Form3, "170", true}, {Form3, "AA", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.window.name) + " reply " + c.reply);
+        open(c.window.id);
+        setTask(c.window.id, 170, QStringLiteral("16"));
+        expectVerdict(answer(c.window.id, QString::fromUtf8(c.reply)), c.right);
+    }
+    // The worked solution still writes the digits in decimal.
+    click(FormId::Form2, "Показать_решение");
+    EXPECT_EQ(lines(FormId::Form2).last(), QStringLiteral(" 10  10 "));
+}
+
 TEST_F(PracticeWindows, BeforeAnyTaskTheExpectedAnswerIsZero)
 {
     const struct {
