@@ -46,7 +46,7 @@ const WindowDesign& form1Design()
                 {"Выход", ControlKind::Button, "Выход", QRect(7200, 5880, 1695, 735), QColor(255, 192, 192), QColor(),
                  {"Times New Roman", 20.25, true, true}, nullptr, nullptr, "Picture1"},
             },
-            {"Далее", "Text1", "TESTIROVAN", "PEREVOD_V10", "Выход"},
+            {"Picture1", "Далее", "Text1", "TESTIROVAN", "PEREVOD_V10", "Выход"},
         };
     }();
     return form1;
@@ -91,7 +91,8 @@ void Form1::createControls()
     layout->setMenuBar(menuBar);
     auto* client = new QWidget(this);
     layout->addWidget(client);
-    buildDesign(client);
+    // The menu keeps its size where the rest of the window is drawn smaller.
+    buildDesign(client, menuBar->heightForWidth(twips(form1Design().clientTwips.width())));
 
     Picture1 = control<PrintArea>("Picture1");
     Далее = control<QPushButton>("Далее");
@@ -101,6 +102,8 @@ void Form1::createControls()
     PEREVOD_V10 = control<QPushButton>("PEREVOD_V10");
     Выход = control<QPushButton>("Выход");
     Text1->setToolTip(QStringLiteral("Поле для ввода фамилии"));
+    // A pupil who starts typing the surname at once finds it in the box.
+    Text1->setFocus();
 
     onClick(Далее, [this] { Далее_Click(); });
     onClick(PEREVOD_V10, [this] { PEREVOD_V10_Click(); });

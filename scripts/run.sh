@@ -19,5 +19,5 @@ fi
 pictures="$BUILD_DIR/screenshots"
 echo "No display found (DISPLAY and WAYLAND_DISPLAY are not set), so the tutor cannot open its window here."
 echo "Drawing every window into PNG files instead:"
-QT_QPA_PLATFORM=offscreen "$BUILD_DIR/radixon_snapshots" "$pictures" 2>/dev/null
+QT_QPA_PLATFORM="offscreen:configfile=$ROOT/tests/screens/large.json" "$BUILD_DIR/radixon_snapshots" "$pictures" 2>/dev/null
 echo "The pictures are in $pictures"

@@ -53,7 +53,8 @@ const WindowDesign& form4Design()
                 {"Label2", ControlKind::Label, " ", QRect(8280, 4200, 6255, 1455), QColor(255, 224, 192), darkRed,
                  {"Times New Roman", 21.75, true, true}},
             },
-            {"Command1", "Text2", "Ввод_числа", "Text1", "Ввод_ответа", "Выход", "Command2", "Command3", "Text3"},
+            {"Command1", "Text2", "Ввод_числа", "Text1", "Ввод_ответа", "Выход", "Picture1", "Command2", "Command3",
+             "Text3"},
         };
     }();
     return form4;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -147,16 +148,36 @@ QPushButton* designedButton(QPushButton* button, const QString& name, const QStr
 }
 }  // namespace
 
+namespace {
+// Pupils used to other programs press Return (or the keypad's Enter) on a
+// focused button as often as Space; a button outside a dialog would ignore it.
+class Button : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+            event->accept();
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+}  // namespace
+
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
                         const QFont& font)
 {
-    return designedButton(new QPushButton(parent), name, caption, face, font);
+    return designedButton(new Button(parent), name, caption, face, font);
 }
 
 namespace {
-class WrappingButton final : public QPushButton {
+class WrappingButton final : public Button {
 public:
-    using QPushButton::QPushButton;
+    using Button::Button;
 
 protected:
     void paintEvent(QPaintEvent*) override

@@ -3,8 +3,11 @@
 #include "controls.h"
 #include "guard.h"
 #include "print_area.h"
+#include "screen_fit.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QScreen>
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,15 +24,58 @@ Form::Form(FormId id, FormContext context, const WindowDesign& design)
 
 int Form::twips(int value) const
 {
-    return qRound(value * logicalDpiX() / 1440.0);
+    return qRound(value * logicalDpiX() * scale_ / 1440.0);
+}
+
+namespace {
+
+// The screen the pupil works on: the one a window of ours is shown on.
+QScreen* screenInUse()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<Form*>(window) && window->isVisible())
+            return window->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+// The frame a window manager puts around a window is known only once a
+// window is shown: a shown window of ours tells it, else this allowance for
+// a title bar and thin borders is made.
+QMargins frameAround(const QWidget* window)
+{
+    const auto margins = [](const QWidget* shown) {
+        const QRect frame = shown->frameGeometry();
+        const QRect client = shown->geometry();
+        return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                        frame.bottom() - client.bottom());
+    };
+    if (window->isVisible())
+        return margins(window);
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (qobject_cast<Form*>(other) && other->isVisible() && other->frameGeometry() != other->geometry())
+            return margins(other);
+    return QMargins(4, 36, 4, 4);
+}
+
+}  // namespace
+
+void Form::showOnScreen()
+{
+    QScreen* screen = screenInUse();
+    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
+    const QMargins frame = frameAround(this);
+    const QRect framed(pos(), size().grownBy(frame));
+    move((placed_ ? PlaceInside(framed, available) : CentreIn(framed, available)).topLeft());
+    placed_ = true;
+    show();
 }
 
 QWidget* Form::makeControl(QWidget* parent, const ControlDesign& row) const
 {
     const QString name = QString::fromUtf8(row.name);
     const QString text = QString::fromUtf8(row.text);
-    const QFont font = designFont(QString::fromUtf8(row.lettering.face), row.lettering.points, row.lettering.bold,
-                                  row.lettering.italic);
+    const QFont font = designFont(QString::fromUtf8(row.lettering.face), row.lettering.points * scale_,
+                                  row.lettering.bold, row.lettering.italic);
     switch (row.kind) {
     case ControlKind::Button:
         return makeButton(parent, name, text, row.back, font);
@@ -45,8 +91,12 @@ QWidget* Form::makeControl(QWidget* parent, const ControlDesign& row) const
     return nullptr;
 }
 
-void Form::buildDesign(QWidget* client)
+void Form::buildDesign(QWidget* client, int fixedHeight)
 {
+    const QSize client1(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()) + fixedHeight);
+    const QScreen* screen = screenInUse();
+    if (screen)
+        scale_ = FitFactor(client1, fixedHeight, frameAround(this), screen->availableGeometry().size());
     resize(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()));
     if (design_.background.isValid()) {
         setAutoFillBackground(true);

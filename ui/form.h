@@ -35,8 +35,16 @@ public:
     // Runs once, when the window is first shown.
     virtual void Form_Load() {}
 
-    // Twips to this screen's logical pixels (15 twips a pixel at 96 dpi).
+    // Twips to this screen's logical pixels (15 twips a pixel at 96 dpi),
+    // at the factor the window is drawn at.
     int twips(int value) const;
+    // 1 where the design fits the screen; below 1 where the whole window is
+    // drawn smaller so that it does.
+    double scale() const { return scale_; }
+
+    // Shows the window with all of its frame on the screen: centred the first
+    // time, later where the pupil left it, moved in where it would stick out.
+    void showOnScreen();
 
 protected:
     Модуль1& m() { return context_.state; }
@@ -46,8 +54,10 @@ protected:
 
     // Makes the design's controls on `client` (their container unless the
     // design names another), names them for screen readers, chains the Tab
-    // order and gives the first control in it the focus.
-    void buildDesign(QWidget* client);
+    // order and gives the first control in it the focus. The design is drawn
+    // smaller where it does not fit the screen; `fixedHeight` is the part of
+    // the window above the client area that keeps its size (a menu bar).
+    void buildDesign(QWidget* client, int fixedHeight = 0);
     // The control of the design with this name.
     template <class Control>
     Control* control(const char* name) const
@@ -71,6 +81,8 @@ private:
     FormId id_;
     FormContext context_;
     const WindowDesign& design_;
+    double scale_ = 1.0;
+    bool placed_ = false;
 };
 
 }  // namespace radixon

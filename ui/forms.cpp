@@ -37,7 +37,7 @@ Form* Forms::created(FormId id) const
 void Forms::Show(FormId id)
 {
     Form& window = form(id);
-    window.show();
+    window.showOnScreen();
     window.raise();
     window.activateWindow();
 }

@@ -1,6 +1,9 @@
 #include "design_checks.h"
 #include "form1_fixture.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include <optional>
 #include <ostream>
 
@@ -72,10 +75,22 @@ TEST_F(Form1Start, SizesTheClientAreaBelowTheMenuAndLetsPicture1ReachBeyondIt)
     EXPECT_NE(window.minimumSize(), window.maximumSize()) << "the window is resizable";
 }
 
-TEST_F(Form1Start, HintsAtTheSurnameBoxAndTabsInDesignOrder)
+TEST_F(Form1Start, WaitsForTheSurnameInItsBoxAndTabsInDesignOrder)
 {
     EXPECT_EQ(control("Text1")->toolTip(), QStringLiteral("Поле для ввода фамилии"));
-    expectTabOrder(mainWindow(), {"Далее", "Text1", "TESTIROVAN", "PEREVOD_V10", "Выход"});
+    QApplication::processEvents();
+    EXPECT_EQ(mainWindow().focusWidget(), control("Text1"));
+    // A surname typed at once goes into the box and opens nothing.
+    textBox(FormId::Form1, "Text1")->clear();
+    for (const QChar letter : QStringLiteral("Петров Иван")) {
+        QKeyEvent typed(QEvent::KeyPress, letter == u' ' ? Qt::Key_Space : Qt::Key_unknown, Qt::NoModifier,
+                        QString(letter));
+        QApplication::sendEvent(QApplication::focusWidget(), &typed);
+    }
+    EXPECT_EQ(textBox(FormId::Form1, "Text1")->text(), QStringLiteral("Петров Иван"));
+    EXPECT_TRUE(visible(FormId::Form1));
+    EXPECT_FALSE(created(FormId::Form2));
+    expectTabOrder(mainWindow(), {"Picture1", "Далее", "Text1", "TESTIROVAN", "PEREVOD_V10", "Выход"});
 }
 
 // --- Taking the surname -------------------------------------------------------

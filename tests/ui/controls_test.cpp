@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTest>
 #include <QStyle>
 #include <QWidget>
 
@@ -15,6 +17,37 @@
 
 namespace radixon {
 namespace {
+
+TEST(Buttons, ArePressedWithSpaceReturnOrTheKeypadsEnter)
+{
+    QWidget window;
+    QPushButton* plain =
+        makeButton(&window, QStringLiteral("plain"), QStringLiteral("Назад"), Qt::white, timesBoldItalic(24));
+    QPushButton* wrapping = makeWrappingButton(&window, QStringLiteral("wrapping"), QStringLiteral("Задайте число"),
+                                               Qt::white, timesBoldItalic(24));
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int clicks;
+    } keys[] = {
+        {"Space", Qt::Key_Space, Qt::NoModifier, 1},
+        {"Return", Qt::Key_Return, Qt::NoModifier, 1},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, 1},
+        {"a letter", Qt::Key_A, Qt::NoModifier, 0},
+        {"Escape", Qt::Key_Escape, Qt::NoModifier, 0},
+    };
+    for (QPushButton* button : {plain, wrapping}) {
+        for (const auto& key : keys) {
+            SCOPED_TRACE(button->objectName().toStdString() + ", " + key.name);
+            int clicks = 0;
+            const auto counting = QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+            QTest::keyClick(button, key.key, key.modifiers);
+            EXPECT_EQ(clicks, key.clicks);
+            QObject::disconnect(counting);
+        }
+    }
+}
 
 TEST(TextBoxFonts, FallBackToOtherFontsOnlyOnceThePupilTypes)
 {
