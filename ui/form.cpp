@@ -29,31 +29,34 @@ int Form::twips(int value) const
 
 namespace {
 
-// The screen the pupil works on: the one a window of ours is shown on.
+// The screen the pupil works on: the one our windows are shown on (a window
+// that was shown and is hidden now keeps its screen).
 QScreen* screenInUse()
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (qobject_cast<Form*>(window) && window->isVisible())
+    QScreen* screen = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<Form*>(window) || !window->windowHandle())
+            continue;
+        if (window->isVisible())
             return window->screen();
-    return QGuiApplication::primaryScreen();
+        screen = window->screen();
+    }
+    return screen ? screen : QGuiApplication::primaryScreen();
 }
 
 // The frame a window manager puts around a window is known only once a
-// window is shown: a shown window of ours tells it, else this allowance for
-// a title bar and thin borders is made.
-QMargins frameAround(const QWidget* window)
+// window has been shown: one of ours that has been tells it (a hidden window
+// keeps what it last knew), else this allowance for a title bar and thin
+// borders is made.
+QMargins frameAround()
 {
-    const auto margins = [](const QWidget* shown) {
-        const QRect frame = shown->frameGeometry();
-        const QRect client = shown->geometry();
-        return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                        frame.bottom() - client.bottom());
-    };
-    if (window->isVisible())
-        return margins(window);
-    for (QWidget* other : QApplication::topLevelWidgets())
-        if (qobject_cast<Form*>(other) && other->isVisible() && other->frameGeometry() != other->geometry())
-            return margins(other);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const QRect frame = window->frameGeometry();
+        const QRect client = window->geometry();
+        if (qobject_cast<Form*>(window) && frame != client)
+            return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                            frame.bottom() - client.bottom());
+    }
     return QMargins(4, 36, 4, 4);
 }
 
@@ -63,7 +66,7 @@ void Form::showOnScreen()
 {
     QScreen* screen = screenInUse();
     const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
-    const QMargins frame = frameAround(this);
+    const QMargins frame = frameAround();
     const QRect framed(pos(), size().grownBy(frame));
     move((placed_ ? PlaceInside(framed, available) : CentreIn(framed, available)).topLeft());
     placed_ = true;
@@ -96,7 +99,7 @@ void Form::buildDesign(QWidget* client, int fixedHeight)
     const QSize client1(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()) + fixedHeight);
     const QScreen* screen = screenInUse();
     if (screen)
-        scale_ = FitFactor(client1, fixedHeight, frameAround(this), screen->availableGeometry().size());
+        scale_ = FitFactor(client1, fixedHeight, frameAround(), screen->availableGeometry().size());
     resize(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()));
     if (design_.background.isValid()) {
         setAutoFillBackground(true);

@@ -92,7 +92,7 @@ void expectControl(Form& window, const ControlDesign& row)
 
     const QFont& font = control->font();
     EXPECT_EQ(font.family().toStdString(), row.lettering.face);
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), row.lettering.points);
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), row.lettering.points * window.scale());
     EXPECT_EQ(font.weight(), row.lettering.bold ? QFont::Bold : QFont::Normal);
     EXPECT_EQ(font.italic(), row.lettering.italic);
     EXPECT_EQ(QFontInfo(font).family().toStdString(), standIn(row.lettering.face));

@@ -11,6 +11,8 @@ class EachWindow : public ProgramFixture, public ::testing::WithParamInterface<F
 TEST_P(EachWindow, IsBuiltFromItsSoundDesign)
 {
     Form& window = form(GetParam());
+    // The tests' screen is large, at 96 dpi: every window as designed.
+    EXPECT_EQ(window.scale(), 1.0);
     expectSoundDesign(window.design());
     expectBuiltFromDesign(window);
     // The main window adds its menu bar above the designed client area.

@@ -1,0 +1,114 @@
+// Every window on the screen this run is given (a configured offscreen
+// screen, named in its configuration): shown with all of its frame on the
+// screen's available area, drawn exactly as designed where the design fits,
+// and drawn smaller by one factor where it does not.
+#include "design_checks.h"
+#include "program_fixture.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <iostream>
+
+namespace radixon::testing {
+namespace {
+
+QString screenName()
+{
+    return QGuiApplication::primaryScreen()->name();
+}
+
+// The largest frame a window manager is expected to add: a title bar and
+// borders. Before a window of ours is shown, its frame is not known.
+constexpr int FrameAllowance = 40;
+
+class FitOnTheScreen : public ProgramFixture, public ::testing::WithParamInterface<FormId> {
+protected:
+    void show(FormId id)
+    {
+        if (id != FormId::Form1)
+            openFromMainWindow(id, QStringLiteral("Иванов"));
+        QApplication::processEvents();
+    }
+};
+
+TEST_P(FitOnTheScreen, ShowsTheWholeWindowAsDesignedOrSmallerByOneFactor)
+{
+    const FormId id = GetParam();
+    show(id);
+    Form& window = form(id);
+    const QRect available = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    EXPECT_TRUE(available.contains(frame)) << "the frame " << frame.x() << "," << frame.y() << " " << frame.width()
+                                           << "x" << frame.height() << " sticks out";
+
+    const double factor = window.scale();
+    const auto atDesign = [&window, factor](int twips) { return twips * window.logicalDpiX() / 1440.0; };
+    const QSize client = window.design().clientTwips;
+    const int menu = id == FormId::Form1 ? window.findChild<QMenuBar*>()->height() : 0;
+    const double designWidth = atDesign(client.width());
+    const double designHeight = atDesign(client.height()) + menu;
+    if (factor < 1.0) {
+        EXPECT_TRUE(designWidth + FrameAllowance > available.width() ||
+                    designHeight + FrameAllowance > available.height())
+            << "drawn smaller though its design fits";
+        // No smaller than it must be: it fills the screen's width or height,
+        // but for a frame it could not know.
+        EXPECT_TRUE(available.width() - frame.width() < FrameAllowance ||
+                    available.height() - frame.height() < FrameAllowance);
+        // Captions of 24 points stay above 14 points.
+        EXPECT_GE(factor, 0.6);
+    }
+    expectBuiltFromDesign(window);
+
+    if (id == FormId::Form4) {
+        m().StudentName = QStringLiteral("Иванов");
+        m().TaskTotal = 6;
+        m().CorrectCount = 5;
+        click(FormId::Form4, "Command2");
+    }
+    if (id == FormId::Form2) {
+        textBox(FormId::Form2, "Text2")->setText(QStringLiteral("2"));
+        nextNumber(219, 190, 30);
+        click(FormId::Form2, "Ввод_числа");
+        click(FormId::Form2, "Показать_решение");
+    }
+    const QString picture =
+        QStringLiteral("fit-%1-%2.png").arg(screenName(), window.objectName().toLower());
+    saveGrab(id, picture);
+    std::cout << screenName().toStdString() << ": " << window.objectName().toStdString() << " " << window.width()
+              << "x" << window.height() << " at factor " << factor << " on " << available.width() << "x"
+              << available.height() << " (device pixel ratio " << window.devicePixelRatioF() << "), "
+              << picture.toStdString() << "\n";
+}
+
+TEST_P(FitOnTheScreen, StaysOnTheScreenWhenShownAgain)
+{
+    const FormId id = GetParam();
+    show(id);
+    Form& window = form(id);
+    const QRect available = window.screen()->availableGeometry();
+    // Dragged half off the screen, then left and opened again.
+    window.move(available.right() - window.width() / 2, available.bottom() - window.height() / 2);
+    if (id == FormId::Form1) {
+        click(FormId::Form1, "PEREVOD_V10");
+        click(FormId::Form3, "Назад");
+    } else {
+        click(id, id == FormId::Form3 ? "Назад" : "Выход");
+        show(id);
+    }
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(available.contains(window.frameGeometry()));
+}
+
+INSTANTIATE_TEST_SUITE_P(, FitOnTheScreen,
+                         ::testing::Values(FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4),
+                         [](const ::testing::TestParamInfo<FormId>& info) {
+                             return "Form" + std::to_string(static_cast<int>(info.param) + 1);
+                         });
+
+}  // namespace
+}  // namespace radixon::testing
