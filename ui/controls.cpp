@@ -53,6 +53,43 @@ public:
     QIconEngine* clone() const override { return new ChevronIconEngine; }
 };
 
+// An icon read from its file only when it is first drawn: a desktop draws the
+// program's icon for its taskbar, while the offscreen platform never draws
+// it, and reading it means loading the SVG plugins.
+class IconFromFileWhenDrawn final : public QIconEngine {
+public:
+    explicit IconFromFileWhenDrawn(QString file) : file_(std::move(file)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine* clone() const override { return new IconFromFileWhenDrawn(file_); }
+
+private:
+    const QIcon& icon()
+    {
+        if (icon_.isNull())
+            icon_ = QIcon(file_);
+        return icon_;
+    }
+
+    QString file_;
+    QIcon icon_;
+};
+
 class TutorStyle final : public QProxyStyle {
 public:
     TutorStyle() : QProxyStyle(QStringLiteral("Windows")) {}
@@ -99,6 +136,16 @@ void setupApplication(QApplication& app)
     app.setApplicationDisplayName(QStringLiteral("РАДИКСОН"));
     // Lets a Wayland desktop match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.radixon.Radixon"));
+    // Every window and dialog, and the taskbar and Alt+Tab with them.
+    QApplication::setWindowIcon(programIcon());
+}
+
+QIcon programIcon()
+{
+    // The installed icon from the desktop's icon theme; the same picture is
+    // built into the program for a run where the tutor is not installed.
+    return QIcon::fromTheme(QStringLiteral("io.github.radixon.Radixon"),
+                            QIcon(new IconFromFileWhenDrawn(QStringLiteral(":/icons/io.github.radixon.Radixon.svg"))));
 }
 
 QFont designFont(const QString& face, double points, bool bold, bool italic)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QString>
 
 
@@ -18,8 +19,11 @@ class PrintArea;
 // The Windows faces the design names are drawn with Liberation fonts of the
 // same metrics, so every classroom machine shows the same layout.
 void installFontSubstitutions();
-// Style, fonts and name of the application; once, before the first window.
+// Style, fonts, name and icon of the application; once, before the first
+// window.
 void setupApplication(QApplication& app);
+// The program's icon, as every window shows it.
+QIcon programIcon();
 
 QFont designFont(const QString& face, double points, bool bold, bool italic);
 QFont timesBoldItalic(double points);

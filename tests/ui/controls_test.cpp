@@ -4,6 +4,10 @@
 #include "controls.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,6 +21,44 @@
 
 namespace radixon {
 namespace {
+
+QImage drawn(const QIcon& icon)
+{
+    return icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(ProgramIcon, IsTheBuiltInPictureWhereNoIconThemeHasIt)
+{
+    const QImage builtIn = drawn(QIcon(QStringLiteral(":/icons/io.github.radixon.Radixon.svg")));
+    ASSERT_FALSE(builtIn.isNull()) << "the SVG icon engine is missing";
+    // The chalkboard's green is at the middle of the picture.
+    EXPECT_EQ(builtIn.pixelColor(24, 24), QColor(0x2e, 0x6a, 0x4e));
+    EXPECT_EQ(drawn(programIcon()), builtIn);
+    EXPECT_EQ(drawn(QApplication::windowIcon()), builtIn);
+}
+
+TEST(ProgramIcon, IsTheInstalledIconWhereTheIconThemeHasIt)
+{
+    QTemporaryDir themes;
+    ASSERT_TRUE(themes.isValid());
+    QDir(themes.path()).mkpath(QStringLiteral("hicolor/48x48/apps"));
+    QFile index(themes.filePath(QStringLiteral("hicolor/index.theme")));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=Hicolor\nDirectories=48x48/apps\n\n[48x48/apps]\nSize=48\nType=Fixed\n");
+    index.close();
+    QImage installed(48, 48, QImage::Format_ARGB32);
+    installed.fill(QColor(200, 30, 30));
+    ASSERT_TRUE(installed.save(themes.filePath(QStringLiteral("hicolor/48x48/apps/io.github.radixon.Radixon.png"))));
+
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({themes.path()});
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    const QImage fromTheme = drawn(programIcon());
+    QIcon::setThemeSearchPaths(searchPaths);
+    QIcon::setThemeName(theme);
+    EXPECT_EQ(fromTheme, installed);
+}
 
 TEST(Buttons, ArePressedWithSpaceReturnOrTheKeypadsEnter)
 {

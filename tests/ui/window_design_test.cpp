@@ -1,7 +1,10 @@
 // Every window is made from its design table, and every design table keeps
 // the rules a design must keep.
+#include "controls.h"
 #include "design_checks.h"
 #include "program_fixture.h"
+
+#include <QImage>
 
 namespace radixon::testing {
 namespace {
@@ -11,6 +14,10 @@ class EachWindow : public ProgramFixture, public ::testing::WithParamInterface<F
 TEST_P(EachWindow, IsBuiltFromItsSoundDesign)
 {
     Form& window = form(GetParam());
+    // The taskbar and Alt+Tab show the program's icon for every window.
+    const QImage icon = programIcon().pixmap(QSize(32, 32)).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(window.windowIcon().pixmap(QSize(32, 32)).toImage(), icon);
     // The tests' screen is large, at 96 dpi: every window as designed.
     EXPECT_EQ(window.scale(), 1.0);
     expectSoundDesign(window.design());
