@@ -1,5 +1,9 @@
-# What `cmake --install` and the Debian package put on a machine: the program
-# and the three files that make it a menu entry. Included at the end of the
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What `cmake --install` and the Debian package put on a machine: the program,
+# the three files that make it a menu entry, its manual pages in English and
+# Russian, and in the documentation folder the copyright file, the changelog
+# and the README with the teacher's guide. Included at the end of the
 # top-level CMakeLists.txt, after every target exists.
 include(GNUInstallDirs)
 
@@ -18,6 +22,40 @@ install(FILES ${radixon_packaging_dir}/${radixon_app_id}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${radixon_packaging_dir}/${radixon_app_id}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Debian policy wants manual pages and the changelog compressed, and any
+# other document over 4 kB (the README); -n leaves the name and time out of
+# the gzip header, so the same source gives the same bytes in every build.
+find_program(RADIXON_GZIP gzip REQUIRED)
+set(radixon_compressed_dir ${PROJECT_BINARY_DIR}/packaging)
+set(radixon_compressed "")
+foreach(pair
+    "${radixon_packaging_dir}/man/radixon.1=radixon.1.gz"
+    "${radixon_packaging_dir}/man/radixon.ru.1=radixon.ru.1.gz"
+    "${radixon_packaging_dir}/changelog=changelog.gz"
+    "${PROJECT_SOURCE_DIR}/README.md=README.md.gz")
+  string(REPLACE "=" ";" pair "${pair}")
+  list(GET pair 0 source)
+  list(GET pair 1 compressed)
+  add_custom_command(OUTPUT ${radixon_compressed_dir}/${compressed}
+    COMMAND sh -c "\"$0\" -9n -c \"$1\" > \"$2\""
+      ${RADIXON_GZIP} ${source} ${radixon_compressed_dir}/${compressed}
+    DEPENDS ${source}
+    COMMENT "Compressing ${compressed}"
+    VERBATIM)
+  list(APPEND radixon_compressed ${radixon_compressed_dir}/${compressed})
+endforeach()
+add_custom_target(radixon_compressed_docs ALL DEPENDS ${radixon_compressed})
+
+install(FILES ${radixon_compressed_dir}/radixon.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${radixon_compressed_dir}/radixon.ru.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1 RENAME radixon.1.gz)
+# A native package keeps its changelog as changelog.gz (no .Debian).
+install(FILES
+    ${radixon_packaging_dir}/copyright
+    ${radixon_compressed_dir}/changelog.gz
+    ${radixon_compressed_dir}/README.md.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(RADIXON_PACKAGE_MAINTAINER "RADIXON maintainers <maintainers@radixon.example>"
   CACHE STRING "Maintainer field of the Debian package")
@@ -72,6 +110,21 @@ if(radixon_build_tests)
   # desktop-file-validate exits 0 after warnings; a warning is a fault here too.
   set_tests_properties(packaging.desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION ": (warning|error): ")
 
+  # man and groff come with man-db.
+  find_program(RADIXON_MAN man)
+  if(NOT RADIXON_MAN)
+    set(RADIXON_MAN man)
+  endif()
+  foreach(page radixon.1 radixon.ru.1)
+    add_test(NAME packaging.manpage_${page}
+      COMMAND ${CMAKE_COMMAND}
+        -DMAN=${RADIXON_MAN}
+        -DPAGE=${radixon_packaging_dir}/man/${page}
+        -DVERSION=${PROJECT_VERSION}
+        -DREADME=${PROJECT_SOURCE_DIR}/README.md
+        -P ${radixon_packaging_dir}/check_manpage.cmake)
+  endforeach()
+
   get_property(radixon_multi_config GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
   if(radixon_multi_config)
     set(radixon_install_config -DCONFIG=$<CONFIG>)
@@ -86,6 +139,9 @@ if(radixon_build_tests)
       -DAPP_ID=${radixon_app_id}
       -DBINDIR=${CMAKE_INSTALL_BINDIR}
       -DDATADIR=${CMAKE_INSTALL_DATADIR}
+      -DMANDIR=${CMAKE_INSTALL_MANDIR}
+      -DDOCDIR=${CMAKE_INSTALL_DOCDIR}
+      -DREADME=${PROJECT_SOURCE_DIR}/README.md
       ${radixon_install_config}
       -P ${radixon_packaging_dir}/check_install.cmake)
 endif()

@@ -11,12 +11,18 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/setup.sh"
 
 APP_ID=io.github.radixon.Radixon
-# What the package must hold, and nothing else: the program and its menu files.
+# What the package must hold, and nothing else: the program, its menu files,
+# its manual pages and the documents Debian asks for.
 PACKAGED_FILES=(
   /usr/bin/radixon
   "/usr/share/applications/$APP_ID.desktop"
   "/usr/share/icons/hicolor/scalable/apps/$APP_ID.svg"
   "/usr/share/metainfo/$APP_ID.metainfo.xml"
+  /usr/share/man/man1/radixon.1.gz
+  /usr/share/man/ru/man1/radixon.1.gz
+  /usr/share/doc/radixon/copyright
+  /usr/share/doc/radixon/changelog.gz
+  /usr/share/doc/radixon/README.md.gz
 )
 
 install_check=0
@@ -61,7 +67,7 @@ dpkg-deb -c "$deb"
 mapfile -t packaged < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | sort)
 mapfile -t expected < <(printf '%s\n' "${PACKAGED_FILES[@]}" | sort)
 if [ "${packaged[*]}" != "${expected[*]}" ]; then
-  echo "The package holds other files than the program and its menu files:" >&2
+  echo "The package holds other files than the expected ones (- missing, + not expected):" >&2
   diff <(printf '%s\n' "${expected[@]}") <(printf '%s\n' "${packaged[@]}") >&2 || true
   exit 1
 fi
