@@ -22,6 +22,16 @@ install(FILES ${radixon_packaging_dir}/${radixon_app_id}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${radixon_packaging_dir}/${radixon_app_id}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Debian strips its binaries of the compiler's version notes as well
+# (dh_strip does the same); only a stripped install is touched, so a plain
+# `cmake --install` keeps the build as it was.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:radixon>\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
+
 # Debian policy wants manual pages and the changelog compressed, and any
 # other document over 4 kB (the README); -n leaves the name and time out of
 # the gzip header, so the same source gives the same bytes in every build.
@@ -74,20 +84,30 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${RADIXON_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "тренажёр перевода целых чисел между системами счисления
-РАДИКСОН — учебная программа для школьников по теме «Системы счисления».
-Ученик тренируется переводить целые числа из десятичной системы в систему
-с выбранным основанием (с таблицей последовательного деления) и обратно
-(с развёрнутой записью числа), а затем проходит тест и получает оценку.")
-# Named by hand even when dpkg-shlibdeps adds the libraries it finds: the Qt
-# platform plugins, the fonts standing in for Times New Roman and MS Sans
-# Serif, and Qt's Russian texts are loaded at run time, which no library
-# dependency reveals.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
+# Debian wants the description in English; the tutor's own name stays in it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "tutor for converting whole numbers between number systems
+РАДИКСОН (radixon) is a desktop tutor, in Russian, for school pupils
+learning number systems. The pupil practises converting whole numbers
+from decimal into a chosen radix, with the table of successive divisions
+as the worked solution, and from the radix back into decimal, with the
+expanded sum of the digits times the powers of the radix.
+.
+A test of an even number of tasks ends with the points, the percentage
+of right answers and a verdict to show the teacher. The tutor keeps
+nothing between runs and needs no set-up.")
+# The Qt platform plugins, the fonts standing in for Times New Roman and MS
+# Sans Serif, and Qt's Russian texts are loaded at run time, which no library
+# dependency reveals, so they are named by hand. The libraries themselves
+# come from dpkg-shlibdeps, with the versions their shlibs files ask for;
+# naming them here too would list each one twice.
+set(radixon_runtime_depends "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
 find_program(RADIXON_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(RADIXON_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${radixon_runtime_depends}")
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), ${radixon_runtime_depends}")
 endif()
 
 include(CPack)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the tutor in Release and makes its Debian package with CPack:
-#   package.sh                  prints the .deb's path, its control summary and its files
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the tutor in Release with Debian's hardening flags and makes its Debian package with CPack:
+#   package.sh                  prints the .deb's path, its control summary and its files, and
+#                               checks its files, its Depends line and its hardened program
 #   package.sh --install-check  then installs it with apt-get, checks the installed files and
 #                               starts the tutor the way the menu does (as root, on a machine
 #                               that may keep the package; apt-get remove radixon undoes it)
@@ -30,7 +32,7 @@ for arg in "$@"; do
   case "$arg" in
     --install-check) install_check=1 ;;
     -h | --help)
-      sed -n '2,7s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"
+      sed -n '3,8s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"
       exit 0
       ;;
     *)
@@ -44,9 +46,12 @@ if [ "$install_check" = 1 ] && [ "$(id -u)" -ne 0 ]; then
   exit 1
 fi
 
-# dpkg-shlibdeps (in dpkg-dev) adds the package dependencies of the linked libraries.
-install_packages dpkg-dev
-setup_main release
+# dpkg-dev gives dpkg-buildflags, whose flags the packaged program must be
+# built with, and dpkg-shlibdeps, which adds the dependencies of the linked
+# libraries. The test command's build folder already has the same flags, so
+# packaging it rebuilds nothing.
+install_packages "${release_packages[@]}" dpkg-dev
+configure_and_build "$BUILD_DIR" -DRADIXON_DEB_BUILDFLAGS=ON
 
 echo "== Building the Debian package in $BUILD_DIR"
 cpack_log="$BUILD_DIR/cpack-deb.log"
@@ -71,6 +76,66 @@ if [ "${packaged[*]}" != "${expected[*]}" ]; then
   diff <(printf '%s\n' "${expected[@]}") <(printf '%s\n' "${packaged[@]}") >&2 || true
   exit 1
 fi
+
+# CPack joins the libraries dpkg-shlibdeps finds to the ones named by hand;
+# a library named in both would be listed twice, with two version bounds.
+depends="$(dpkg-deb -f "$deb" Depends)"
+mapfile -t depended < <(sed -E 's/[,|]/\n/g' <<<"$depends" | sed -E 's/\(.*\)//; s/:any//; s/^ +//; s/ +$//; /^$/d')
+twice="$(printf '%s\n' "${depended[@]}" | sort | uniq -d)"
+if [ -n "$twice" ]; then
+  echo "Depends names these packages more than once: $(tr '\n' ' ' <<<"$twice")" >&2
+  echo "  Depends: $depends" >&2
+  exit 1
+fi
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
+  if ! grep -qx "$lib" <<<"$(printf '%s\n' "${depended[@]}")"; then
+    echo "Depends does not name $lib: $depends" >&2
+    exit 1
+  fi
+done
+echo "ok  Depends names each of its ${#depended[@]} packages once"
+
+# A version bump needs a changelog entry, or the package would describe an
+# older release.
+changelog_version="$(dpkg-parsechangelog -l "$ROOT/packaging/changelog" -S Version)"
+package_version="$(dpkg-deb -f "$deb" Version)"
+if [ "$changelog_version" != "$package_version" ]; then
+  echo "packaging/changelog's newest entry is $changelog_version, the package is $package_version" >&2
+  exit 1
+fi
+echo "ok  packaging/changelog's newest entry is $package_version"
+
+# The packaged program, not the build's: CPack's strip runs in between.
+unpacked="$(mktemp -d)"
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+program="$unpacked/usr/bin/radixon"
+hardening_fault() {
+  echo "/usr/bin/radixon in the package: $1" >&2
+  exit 1
+}
+# Read whole before grep -q looks at them: under pipefail, a grep that stops
+# at its first match would fail the pipe with readelf's SIGPIPE.
+elf_header="$(readelf -hW "$program")"
+segments="$(readelf -lW "$program")"
+sections="$(readelf -SW "$program")"
+dynamic="$(readelf -dW "$program")"
+symbols="$(readelf --dyn-syms -W "$program")"
+grep -q 'GNU_RELRO' <<<"$segments" || hardening_fault "no RELRO segment (-Wl,-z,relro)"
+grep -Eq '\(FLAGS\) +BIND_NOW|Flags: .*\bNOW\b' <<<"$dynamic" ||
+  hardening_fault "not linked with BIND_NOW (-Wl,-z,now)"
+{ grep -Eq 'Type: +DYN' <<<"$elf_header" && grep -Eq 'Flags: .*\bPIE\b' <<<"$dynamic"; } ||
+  hardening_fault "not a position-independent executable"
+grep -q '__stack_chk_fail' <<<"$symbols" || hardening_fault "no stack protector (-fstack-protector-strong)"
+if grep -Eq '\] \.comment ' <<<"$sections"; then
+  hardening_fault "still has a .comment section"
+fi
+if grep -Eq '\] \.debug_' <<<"$sections"; then
+  hardening_fault "carries debugging information"
+fi
+echo "ok  /usr/bin/radixon is PIE with RELRO, BIND_NOW and the stack protector, stripped of .comment"
+rm -rf "$unpacked"
+trap - EXIT
 
 if [ "$install_check" = 0 ]; then
   echo
