@@ -125,12 +125,16 @@ if(radixon_build_tests)
   endif()
   add_test(NAME packaging.desktop_entry_valid
     COMMAND ${RADIXON_DESKTOP_FILE_VALIDATE} ${radixon_packaging_dir}/${radixon_app_id}.desktop)
+  # --pedantic lists the hints as well; appstreamcli fails on its errors and
+  # warnings, the regular expression is there in case a version does not.
   add_test(NAME packaging.metainfo_valid
-    COMMAND ${RADIXON_APPSTREAMCLI} validate --no-net ${radixon_packaging_dir}/${radixon_app_id}.metainfo.xml)
+    COMMAND ${RADIXON_APPSTREAMCLI} validate --pedantic --no-net
+      ${radixon_packaging_dir}/${radixon_app_id}.metainfo.xml)
+  set_tests_properties(packaging.metainfo_valid PROPERTIES FAIL_REGULAR_EXPRESSION "(^|\n)[EW]: ")
   # desktop-file-validate exits 0 after warnings; a warning is a fault here too.
   set_tests_properties(packaging.desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION ": (warning|error): ")
 
-  # man and groff come with man-db.
+  # man and groff come with lintian, one of the test command's packages.
   find_program(RADIXON_MAN man)
   if(NOT RADIXON_MAN)
     set(RADIXON_MAN man)

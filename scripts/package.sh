@@ -3,9 +3,12 @@
 # Builds the tutor in Release with Debian's hardening flags and makes its Debian package with CPack:
 #   package.sh                  prints the .deb's path, its control summary and its files, and
 #                               checks its files, its Depends line and its hardened program
-#   package.sh --install-check  then installs it with apt-get, checks the installed files and
-#                               starts the tutor the way the menu does (as root, on a machine
-#                               that may keep the package; apt-get remove radixon undoes it)
+#   package.sh --lintian        also runs lintian -EvIL +pedantic on it: an error or a warning
+#                               fails, the infos and pedantic notes are listed
+#   package.sh --install-check  then installs it with apt-get, checks the installed files,
+#                               starts the tutor the way the menu does, and purges it again,
+#                               checking that nothing of it is left (as root, on a machine
+#                               that may change)
 # RADIXON_BUILD_DIR chooses the build folder, as for setup.sh.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -28,15 +31,17 @@ PACKAGED_FILES=(
 )
 
 install_check=0
+run_lintian=0
 for arg in "$@"; do
   case "$arg" in
     --install-check) install_check=1 ;;
+    --lintian) run_lintian=1 ;;
     -h | --help)
-      sed -n '3,8s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"
+      sed -n '3,12s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"
       exit 0
       ;;
     *)
-      echo "usage: package.sh [--install-check]" >&2
+      echo "usage: package.sh [--lintian] [--install-check]" >&2
       exit 2
       ;;
   esac
@@ -137,17 +142,51 @@ echo "ok  /usr/bin/radixon is PIE with RELRO, BIND_NOW and the stack protector, 
 rm -rf "$unpacked"
 trap - EXIT
 
+if [ "$run_lintian" = 1 ]; then
+  echo
+  echo "== lintian -EvIL +pedantic $(basename "$deb")"
+  install_packages lintian
+  # lintian fails by itself on errors and warnings. Missing hardening and an
+  # unneeded .comment section it reports only as infos: faults here all the same.
+  lintian_log="$BUILD_DIR/lintian.log"
+  lintian_status=0
+  lintian -EvIL +pedantic --fail-on error,warning --color never "$deb" >"$lintian_log" 2>&1 || lintian_status=$?
+  # As root lintian first says it would rather not be; that is no finding.
+  grep -v '^running with root privileges is not recommended!$' "$lintian_log" || true
+  tags="$(grep -E '^[EWIPXO]: ' "$lintian_log" || true)"
+  count() { grep -c "^$1: " <<<"$tags" || true; }
+  echo "lintian: $(count E) errors, $(count W) warnings, $(count I) infos, $(count P) pedantic notes (exit $lintian_status)"
+  if [ "$lintian_status" -ne 0 ]; then
+    echo "lintian rejects the package; its report is in $lintian_log" >&2
+    exit 1
+  fi
+  if grep -Eq '^[EW]: |: (hardening-[a-z-]+|binary-has-unneeded-section)( |$)' <<<"$tags"; then
+    echo "lintian finds an error, a warning or a hardening fault; its report is in $lintian_log" >&2
+    exit 1
+  fi
+fi
+
 if [ "$install_check" = 0 ]; then
   echo
   echo "Install it with: sudo apt-get install $deb"
   exit 0
 fi
 
+# The purge at the end must take away every folder the package brought and
+# no folder that was there before it.
+mapfile -t package_dirs < <(dpkg-deb -c "$deb" | awk '$1 ~ /^d/ { sub(/^\./, "", $6); sub(/\/$/, "", $6); if ($6 != "") print $6 }')
+dirs_before=()
+for dir in "${package_dirs[@]}"; do
+  if [ -d "$dir" ]; then
+    dirs_before+=("$dir")
+  fi
+done
+
 echo
 echo "== Installing $deb"
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y "$deb"
-trap 'echo; echo "The package stays installed; remove it with: apt-get remove radixon"' EXIT
+trap 'echo; echo "The package stays installed; remove it with: apt-get purge radixon"' EXIT
 
 echo
 echo "== Checking the installed files"
@@ -170,6 +209,16 @@ fi
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "/usr/share/metainfo/$APP_ID.metainfo.xml"
 fi
+# man finds the pages by the program's name, the Russian one for a Russian
+# reader (-L: the machine need not have a Russian locale for the lookup).
+for lang_page in "C=/usr/share/man/man1/radixon.1.gz" "ru=/usr/share/man/ru/man1/radixon.1.gz"; do
+  found="$(man -L "${lang_page%%=*}" -w radixon 2>/dev/null || true)"
+  if [ "$found" != "${lang_page#*=}" ]; then
+    echo "man -L ${lang_page%%=*} -w radixon finds '${found:-nothing}', not ${lang_page#*=}" >&2
+    exit 1
+  fi
+  echo "ok  man -L ${lang_page%%=*} -w radixon: $found"
+done
 
 # The menu runs the entry's Exec line, less the field codes that stand for
 # files to open (none here). gtk-launch would detach from the program, so its
@@ -217,6 +266,31 @@ else
   echo "Xvfb is not installed: the start on the xcb platform is not tried."
 fi
 
-trap - EXIT
 echo
-echo "The package is installed and starts. Remove it with: apt-get remove radixon"
+echo "== Purging the package"
+apt-get purge -y radixon
+trap - EXIT
+status="$(dpkg-query -W -f='${db:Status-Abbrev}' radixon 2>/dev/null || true)"
+if [ -n "$status" ] && [ "${status:1:1}" != "n" ]; then
+  echo "dpkg still knows radixon after the purge (status '$status')" >&2
+  exit 1
+fi
+left=()
+for file in "${PACKAGED_FILES[@]}"; do
+  if [ -e "$file" ] || [ -L "$file" ]; then
+    left+=("$file")
+  fi
+done
+for dir in "${package_dirs[@]}"; do
+  if [ -d "$dir" ] && ! grep -qxF "$dir" <<<"$(printf '%s\n' "${dirs_before[@]}")"; then
+    left+=("$dir/")
+  fi
+done
+if [ "${#left[@]}" -ne 0 ]; then
+  echo "The purge left these behind:" >&2
+  printf '  %s\n' "${left[@]}" >&2
+  exit 1
+fi
+echo "ok  purged: none of its ${#PACKAGED_FILES[@]} files and no folder it brought is left"
+echo
+echo "The package installs, starts and purges cleanly."
