@@ -1,5 +1,9 @@
-# What `cmake --install` and the Debian package put on a machine: the program
-# and the three files that make it a menu entry. Included at the end of the
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What `cmake --install` and the Debian package put on a machine: the program,
+# the three files that make it a menu entry, its manual pages in English and
+# Russian, and in the documentation folder the copyright file, the changelog
+# and the README with the teacher's guide. Included at the end of the
 # top-level CMakeLists.txt, after every target exists.
 include(GNUInstallDirs)
 
@@ -18,6 +22,50 @@ install(FILES ${radixon_packaging_dir}/${radixon_app_id}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${radixon_packaging_dir}/${radixon_app_id}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Debian strips its binaries of the compiler's version notes as well
+# (dh_strip does the same); only a stripped install is touched, so a plain
+# `cmake --install` keeps the build as it was.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:radixon>\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
+
+# Debian policy wants manual pages and the changelog compressed, and any
+# other document over 4 kB (the README); -n leaves the name and time out of
+# the gzip header, so the same source gives the same bytes in every build.
+find_program(RADIXON_GZIP gzip REQUIRED)
+set(radixon_compressed_dir ${PROJECT_BINARY_DIR}/packaging)
+set(radixon_compressed "")
+foreach(pair
+    "${radixon_packaging_dir}/man/radixon.1=radixon.1.gz"
+    "${radixon_packaging_dir}/man/radixon.ru.1=radixon.ru.1.gz"
+    "${radixon_packaging_dir}/changelog=changelog.gz"
+    "${PROJECT_SOURCE_DIR}/README.md=README.md.gz")
+  string(REPLACE "=" ";" pair "${pair}")
+  list(GET pair 0 source)
+  list(GET pair 1 compressed)
+  add_custom_command(OUTPUT ${radixon_compressed_dir}/${compressed}
+    COMMAND sh -c "\"$0\" -9n -c \"$1\" > \"$2\""
+      ${RADIXON_GZIP} ${source} ${radixon_compressed_dir}/${compressed}
+    DEPENDS ${source}
+    COMMENT "Compressing ${compressed}"
+    VERBATIM)
+  list(APPEND radixon_compressed ${radixon_compressed_dir}/${compressed})
+endforeach()
+add_custom_target(radixon_compressed_docs ALL DEPENDS ${radixon_compressed})
+
+install(FILES ${radixon_compressed_dir}/radixon.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${radixon_compressed_dir}/radixon.ru.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1 RENAME radixon.1.gz)
+# A native package keeps its changelog as changelog.gz (no .Debian).
+install(FILES
+    ${radixon_packaging_dir}/copyright
+    ${radixon_compressed_dir}/changelog.gz
+    ${radixon_compressed_dir}/README.md.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(RADIXON_PACKAGE_MAINTAINER "RADIXON maintainers <maintainers@radixon.example>"
   CACHE STRING "Maintainer field of the Debian package")
@@ -36,20 +84,30 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${RADIXON_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "тренажёр перевода целых чисел между системами счисления
-РАДИКСОН — учебная программа для школьников по теме «Системы счисления».
-Ученик тренируется переводить целые числа из десятичной системы в систему
-с выбранным основанием (с таблицей последовательного деления) и обратно
-(с развёрнутой записью числа), а затем проходит тест и получает оценку.")
-# Named by hand even when dpkg-shlibdeps adds the libraries it finds: the Qt
-# platform plugins, the fonts standing in for Times New Roman and MS Sans
-# Serif, and Qt's Russian texts are loaded at run time, which no library
-# dependency reveals.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
+# Debian wants the description in English; the tutor's own name stays in it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "tutor for converting whole numbers between number systems
+РАДИКСОН (radixon) is a desktop tutor, in Russian, for school pupils
+learning number systems. The pupil practises converting whole numbers
+from decimal into a chosen radix, with the table of successive divisions
+as the worked solution, and from the radix back into decimal, with the
+expanded sum of the digits times the powers of the radix.
+.
+A test of an even number of tasks ends with the points, the percentage
+of right answers and a verdict to show the teacher. The tutor keeps
+nothing between runs and needs no set-up.")
+# The Qt platform plugins, the fonts standing in for Times New Roman and MS
+# Sans Serif, and Qt's Russian texts are loaded at run time, which no library
+# dependency reveals, so they are named by hand. The libraries themselves
+# come from dpkg-shlibdeps, with the versions their shlibs files ask for;
+# naming them here too would list each one twice.
+set(radixon_runtime_depends "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
 find_program(RADIXON_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(RADIXON_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${radixon_runtime_depends}")
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), ${radixon_runtime_depends}")
 endif()
 
 include(CPack)
@@ -67,10 +125,29 @@ if(radixon_build_tests)
   endif()
   add_test(NAME packaging.desktop_entry_valid
     COMMAND ${RADIXON_DESKTOP_FILE_VALIDATE} ${radixon_packaging_dir}/${radixon_app_id}.desktop)
+  # --pedantic lists the hints as well; appstreamcli fails on its errors and
+  # warnings, the regular expression is there in case a version does not.
   add_test(NAME packaging.metainfo_valid
-    COMMAND ${RADIXON_APPSTREAMCLI} validate --no-net ${radixon_packaging_dir}/${radixon_app_id}.metainfo.xml)
+    COMMAND ${RADIXON_APPSTREAMCLI} validate --pedantic --no-net
+      ${radixon_packaging_dir}/${radixon_app_id}.metainfo.xml)
+  set_tests_properties(packaging.metainfo_valid PROPERTIES FAIL_REGULAR_EXPRESSION "(^|\n)[EW]: ")
   # desktop-file-validate exits 0 after warnings; a warning is a fault here too.
   set_tests_properties(packaging.desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION ": (warning|error): ")
+
+  # man and groff come with lintian, one of the test command's packages.
+  find_program(RADIXON_MAN man)
+  if(NOT RADIXON_MAN)
+    set(RADIXON_MAN man)
+  endif()
+  foreach(page radixon.1 radixon.ru.1)
+    add_test(NAME packaging.manpage_${page}
+      COMMAND ${CMAKE_COMMAND}
+        -DMAN=${RADIXON_MAN}
+        -DPAGE=${radixon_packaging_dir}/man/${page}
+        -DVERSION=${PROJECT_VERSION}
+        -DREADME=${PROJECT_SOURCE_DIR}/README.md
+        -P ${radixon_packaging_dir}/check_manpage.cmake)
+  endforeach()
 
   get_property(radixon_multi_config GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
   if(radixon_multi_config)
@@ -86,6 +163,9 @@ if(radixon_build_tests)
       -DAPP_ID=${radixon_app_id}
       -DBINDIR=${CMAKE_INSTALL_BINDIR}
       -DDATADIR=${CMAKE_INSTALL_DATADIR}
+      -DMANDIR=${CMAKE_INSTALL_MANDIR}
+      -DDOCDIR=${CMAKE_INSTALL_DOCDIR}
+      -DREADME=${PROJECT_SOURCE_DIR}/README.md
       ${radixon_install_config}
       -P ${radixon_packaging_dir}/check_install.cmake)
 endif()

@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Builds the tutor in Release and makes its Debian package with CPack:
-#   package.sh                  prints the .deb's path, its control summary and its files
-#   package.sh --install-check  then installs it with apt-get, checks the installed files and
-#                               starts the tutor the way the menu does (as root, on a machine
-#                               that may keep the package; apt-get remove radixon undoes it)
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the tutor in Release with Debian's hardening flags and makes its Debian package with CPack:
+#   package.sh                  prints the .deb's path, its control summary and its files, and
+#                               checks its files, its Depends line and its hardened program
+#   package.sh --lintian        also runs lintian -EvIL +pedantic on it: an error or a warning
+#                               fails, the infos and pedantic notes are listed
+#   package.sh --install-check  then installs it with apt-get, checks the installed files,
+#                               starts the tutor the way the menu does, and purges it again,
+#                               checking that nothing of it is left (as root, on a machine
+#                               that may change)
 # RADIXON_BUILD_DIR chooses the build folder, as for setup.sh.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -11,24 +16,32 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/setup.sh"
 
 APP_ID=io.github.radixon.Radixon
-# What the package must hold, and nothing else: the program and its menu files.
+# What the package must hold, and nothing else: the program, its menu files,
+# its manual pages and the documents Debian asks for.
 PACKAGED_FILES=(
   /usr/bin/radixon
   "/usr/share/applications/$APP_ID.desktop"
   "/usr/share/icons/hicolor/scalable/apps/$APP_ID.svg"
   "/usr/share/metainfo/$APP_ID.metainfo.xml"
+  /usr/share/man/man1/radixon.1.gz
+  /usr/share/man/ru/man1/radixon.1.gz
+  /usr/share/doc/radixon/copyright
+  /usr/share/doc/radixon/changelog.gz
+  /usr/share/doc/radixon/README.md.gz
 )
 
 install_check=0
+run_lintian=0
 for arg in "$@"; do
   case "$arg" in
     --install-check) install_check=1 ;;
+    --lintian) run_lintian=1 ;;
     -h | --help)
-      sed -n '2,7s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"
+      sed -n '3,12s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"
       exit 0
       ;;
     *)
-      echo "usage: package.sh [--install-check]" >&2
+      echo "usage: package.sh [--lintian] [--install-check]" >&2
       exit 2
       ;;
   esac
@@ -38,9 +51,12 @@ if [ "$install_check" = 1 ] && [ "$(id -u)" -ne 0 ]; then
   exit 1
 fi
 
-# dpkg-shlibdeps (in dpkg-dev) adds the package dependencies of the linked libraries.
-install_packages dpkg-dev
-setup_main release
+# dpkg-dev gives dpkg-buildflags, whose flags the packaged program must be
+# built with, and dpkg-shlibdeps, which adds the dependencies of the linked
+# libraries. The test command's build folder already has the same flags, so
+# packaging it rebuilds nothing.
+install_packages "${release_packages[@]}" dpkg-dev
+configure_and_build "$BUILD_DIR" -DRADIXON_DEB_BUILDFLAGS=ON
 
 echo "== Building the Debian package in $BUILD_DIR"
 cpack_log="$BUILD_DIR/cpack-deb.log"
@@ -61,9 +77,93 @@ dpkg-deb -c "$deb"
 mapfile -t packaged < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | sort)
 mapfile -t expected < <(printf '%s\n' "${PACKAGED_FILES[@]}" | sort)
 if [ "${packaged[*]}" != "${expected[*]}" ]; then
-  echo "The package holds other files than the program and its menu files:" >&2
+  echo "The package holds other files than the expected ones (- missing, + not expected):" >&2
   diff <(printf '%s\n' "${expected[@]}") <(printf '%s\n' "${packaged[@]}") >&2 || true
   exit 1
+fi
+
+# CPack joins the libraries dpkg-shlibdeps finds to the ones named by hand;
+# a library named in both would be listed twice, with two version bounds.
+depends="$(dpkg-deb -f "$deb" Depends)"
+mapfile -t depended < <(sed -E 's/[,|]/\n/g' <<<"$depends" | sed -E 's/\(.*\)//; s/:any//; s/^ +//; s/ +$//; /^$/d')
+twice="$(printf '%s\n' "${depended[@]}" | sort | uniq -d)"
+if [ -n "$twice" ]; then
+  echo "Depends names these packages more than once: $(tr '\n' ' ' <<<"$twice")" >&2
+  echo "  Depends: $depends" >&2
+  exit 1
+fi
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
+  if ! grep -qx "$lib" <<<"$(printf '%s\n' "${depended[@]}")"; then
+    echo "Depends does not name $lib: $depends" >&2
+    exit 1
+  fi
+done
+echo "ok  Depends names each of its ${#depended[@]} packages once"
+
+# A version bump needs a changelog entry, or the package would describe an
+# older release.
+changelog_version="$(dpkg-parsechangelog -l "$ROOT/packaging/changelog" -S Version)"
+package_version="$(dpkg-deb -f "$deb" Version)"
+if [ "$changelog_version" != "$package_version" ]; then
+  echo "packaging/changelog's newest entry is $changelog_version, the package is $package_version" >&2
+  exit 1
+fi
+echo "ok  packaging/changelog's newest entry is $package_version"
+
+# The packaged program, not the build's: CPack's strip runs in between.
+unpacked="$(mktemp -d)"
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+program="$unpacked/usr/bin/radixon"
+hardening_fault() {
+  echo "/usr/bin/radixon in the package: $1" >&2
+  exit 1
+}
+# Read whole before grep -q looks at them: under pipefail, a grep that stops
+# at its first match would fail the pipe with readelf's SIGPIPE.
+elf_header="$(readelf -hW "$program")"
+segments="$(readelf -lW "$program")"
+sections="$(readelf -SW "$program")"
+dynamic="$(readelf -dW "$program")"
+symbols="$(readelf --dyn-syms -W "$program")"
+grep -q 'GNU_RELRO' <<<"$segments" || hardening_fault "no RELRO segment (-Wl,-z,relro)"
+grep -Eq '\(FLAGS\) +BIND_NOW|Flags: .*\bNOW\b' <<<"$dynamic" ||
+  hardening_fault "not linked with BIND_NOW (-Wl,-z,now)"
+{ grep -Eq 'Type: +DYN' <<<"$elf_header" && grep -Eq 'Flags: .*\bPIE\b' <<<"$dynamic"; } ||
+  hardening_fault "not a position-independent executable"
+grep -q '__stack_chk_fail' <<<"$symbols" || hardening_fault "no stack protector (-fstack-protector-strong)"
+if grep -Eq '\] \.comment ' <<<"$sections"; then
+  hardening_fault "still has a .comment section"
+fi
+if grep -Eq '\] \.debug_' <<<"$sections"; then
+  hardening_fault "carries debugging information"
+fi
+echo "ok  /usr/bin/radixon is PIE with RELRO, BIND_NOW and the stack protector, stripped of .comment"
+rm -rf "$unpacked"
+trap - EXIT
+
+if [ "$run_lintian" = 1 ]; then
+  echo
+  echo "== lintian -EvIL +pedantic $(basename "$deb")"
+  install_packages lintian
+  # lintian fails by itself on errors and warnings. Missing hardening and an
+  # unneeded .comment section it reports only as infos: faults here all the same.
+  lintian_log="$BUILD_DIR/lintian.log"
+  lintian_status=0
+  lintian -EvIL +pedantic --fail-on error,warning --color never "$deb" >"$lintian_log" 2>&1 || lintian_status=$?
+  # As root lintian first says it would rather not be; that is no finding.
+  grep -v '^running with root privileges is not recommended!$' "$lintian_log" || true
+  tags="$(grep -E '^[EWIPXO]: ' "$lintian_log" || true)"
+  count() { grep -c "^$1: " <<<"$tags" || true; }
+  echo "lintian: $(count E) errors, $(count W) warnings, $(count I) infos, $(count P) pedantic notes (exit $lintian_status)"
+  if [ "$lintian_status" -ne 0 ]; then
+    echo "lintian rejects the package; its report is in $lintian_log" >&2
+    exit 1
+  fi
+  if grep -Eq '^[EW]: |: (hardening-[a-z-]+|binary-has-unneeded-section)( |$)' <<<"$tags"; then
+    echo "lintian finds an error, a warning or a hardening fault; its report is in $lintian_log" >&2
+    exit 1
+  fi
 fi
 
 if [ "$install_check" = 0 ]; then
@@ -72,11 +172,21 @@ if [ "$install_check" = 0 ]; then
   exit 0
 fi
 
+# The purge at the end must take away every folder the package brought and
+# no folder that was there before it.
+mapfile -t package_dirs < <(dpkg-deb -c "$deb" | awk '$1 ~ /^d/ { sub(/^\./, "", $6); sub(/\/$/, "", $6); if ($6 != "") print $6 }')
+dirs_before=()
+for dir in "${package_dirs[@]}"; do
+  if [ -d "$dir" ]; then
+    dirs_before+=("$dir")
+  fi
+done
+
 echo
 echo "== Installing $deb"
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y "$deb"
-trap 'echo; echo "The package stays installed; remove it with: apt-get remove radixon"' EXIT
+trap 'echo; echo "The package stays installed; remove it with: apt-get purge radixon"' EXIT
 
 echo
 echo "== Checking the installed files"
@@ -99,6 +209,16 @@ fi
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "/usr/share/metainfo/$APP_ID.metainfo.xml"
 fi
+# man finds the pages by the program's name, the Russian one for a Russian
+# reader (-L: the machine need not have a Russian locale for the lookup).
+for lang_page in "C=/usr/share/man/man1/radixon.1.gz" "ru=/usr/share/man/ru/man1/radixon.1.gz"; do
+  found="$(man -L "${lang_page%%=*}" -w radixon 2>/dev/null || true)"
+  if [ "$found" != "${lang_page#*=}" ]; then
+    echo "man -L ${lang_page%%=*} -w radixon finds '${found:-nothing}', not ${lang_page#*=}" >&2
+    exit 1
+  fi
+  echo "ok  man -L ${lang_page%%=*} -w radixon: $found"
+done
 
 # The menu runs the entry's Exec line, less the field codes that stand for
 # files to open (none here). gtk-launch would detach from the program, so its
@@ -146,6 +266,31 @@ else
   echo "Xvfb is not installed: the start on the xcb platform is not tried."
 fi
 
-trap - EXIT
 echo
-echo "The package is installed and starts. Remove it with: apt-get remove radixon"
+echo "== Purging the package"
+apt-get purge -y radixon
+trap - EXIT
+status="$(dpkg-query -W -f='${db:Status-Abbrev}' radixon 2>/dev/null || true)"
+if [ -n "$status" ] && [ "${status:1:1}" != "n" ]; then
+  echo "dpkg still knows radixon after the purge (status '$status')" >&2
+  exit 1
+fi
+left=()
+for file in "${PACKAGED_FILES[@]}"; do
+  if [ -e "$file" ] || [ -L "$file" ]; then
+    left+=("$file")
+  fi
+done
+for dir in "${package_dirs[@]}"; do
+  if [ -d "$dir" ] && ! grep -qxF "$dir" <<<"$(printf '%s\n' "${dirs_before[@]}")"; then
+    left+=("$dir/")
+  fi
+done
+if [ "${#left[@]}" -ne 0 ]; then
+  echo "The purge left these behind:" >&2
+  printf '  %s\n' "${left[@]}" >&2
+  exit 1
+fi
+echo "ok  purged: none of its ${#PACKAGED_FILES[@]} files and no folder it brought is left"
+echo
+echo "The package installs, starts and purges cleanly."

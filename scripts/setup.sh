@@ -15,8 +15,10 @@ release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev f
 # Qt6Core for it, valgrind runs the leak check, Google Benchmark builds the
 # handler benchmark, Xvfb gives the start-up benchmark a display, and
 # desktop-file-utils and appstream validate what the package installs.
+# dpkg-dev gives the Release build Debian's hardening flags (dpkg-buildflags)
+# from its first configure on, and lintian checks the package it makes.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev pkgconf valgrind
-  xvfb xauth desktop-file-utils appstream)
+  xvfb xauth desktop-file-utils appstream dpkg-dev lintian)
 
 missing_packages() {
   local pkg

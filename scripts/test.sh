@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tutor and its tests, and runs every test:
-#   1. the Release build and its whole test suite (the robot pupil included);
+#   1. the Release build and its whole test suite (the robot pupil included),
+#      then its Debian package, checked by scripts/package.sh and lintian;
 #   2. a second build (build-asan, RelWithDebInfo) with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, running the same suite; any report fails;
 #   3. the fuzz target of the text-to-number conversions for 60 seconds;
@@ -15,6 +16,11 @@ setup_main test
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error -j "$(nproc)"
+
+# The package is made from the Release build just tested (it already has
+# Debian's hardening flags), so this takes seconds, not another build.
+echo "== Debian package and lintian"
+"$ROOT/scripts/package.sh" --lintian
 
 if [ "${RADIXON_TEST_QUICK:-0}" = "1" ] && [ "${CI:-}" != "true" ]; then
   echo "RADIXON_TEST_QUICK=1: skipping the sanitizer build, the fuzz run and the leak check."
