@@ -95,12 +95,13 @@ expanded sum of the digits times the powers of the radix.
 A test of an even number of tasks ends with the points, the percentage
 of right answers and a verdict to show the teacher. The tutor keeps
 nothing between runs and needs no set-up.")
-# The Qt platform plugins, the fonts standing in for Times New Roman and MS
-# Sans Serif, and Qt's Russian texts are loaded at run time, which no library
-# dependency reveals, so they are named by hand. The libraries themselves
+# The Qt platform plugins, the SVG icon engine that draws the program's icon,
+# the fonts standing in for Times New Roman and MS Sans Serif, and Qt's
+# Russian texts are loaded at run time, which no library dependency reveals,
+# so they are named by hand. The libraries themselves
 # come from dpkg-shlibdeps, with the versions their shlibs files ask for;
 # naming them here too would list each one twice.
-set(radixon_runtime_depends "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
+set(radixon_runtime_depends "qt6-qpa-plugins, libqt6svg6, fonts-liberation, qt6-translations-l10n")
 find_program(RADIXON_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(RADIXON_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

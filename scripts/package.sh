@@ -92,7 +92,7 @@ if [ -n "$twice" ]; then
   echo "  Depends: $depends" >&2
   exit 1
 fi
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 fonts-liberation qt6-translations-l10n; do
   if ! grep -qx "$lib" <<<"$(printf '%s\n' "${depended[@]}")"; then
     echo "Depends does not name $lib: $depends" >&2
     exit 1

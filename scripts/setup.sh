@@ -8,9 +8,10 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${RADIXON_BUILD_DIR:-$ROOT/build}"
 
-# qt6-translations-l10n holds Qt's own Russian texts (the dialogs' buttons).
+# qt6-translations-l10n holds Qt's own Russian texts (the dialogs' buttons),
+# libqt6svg6 the SVG icon engine that draws the program's icon.
 release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
-  qt6-translations-l10n)
+  qt6-translations-l10n libqt6svg6)
 # clang and its runtime libraries build the libFuzzer target, pkgconf finds
 # Qt6Core for it, valgrind runs the leak check, Google Benchmark builds the
 # handler benchmark, Xvfb gives the start-up benchmark a display, and
