@@ -2,7 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -37,6 +40,38 @@ bool byLines(QAccessible::TextBoundaryType boundary)
 {
     // Every printed line is a paragraph of its own.
     return boundary == QAccessible::LineBoundary || boundary == QAccessible::ParagraphBoundary;
+}
+
+// The caret after a key the area reads with, or nothing for any other key.
+std::optional<int> caretAfterKey(const QString& text, int caret, const QKeyEvent& key)
+{
+    if (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    const int length = static_cast<int>(text.size());
+    const int start = lineStart(text, caret);
+    const int end = lineEnd(text, caret);
+    const int column = caret - start;
+    const bool wholeText = key.modifiers() & Qt::ControlModifier;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        return std::max(caret - 1, 0);
+    case Qt::Key_Right:
+        return std::min(caret + 1, length);
+    case Qt::Key_Up:
+        if (start == 0)
+            return caret;
+        return std::min(lineStart(text, start - 1) + column, start - 1);
+    case Qt::Key_Down:
+        if (end == length)
+            return caret;
+        return std::min(end + 1 + column, lineEnd(text, end + 1));
+    case Qt::Key_Home:
+        return wholeText ? 0 : start;
+    case Qt::Key_End:
+        return wholeText ? length : end;
+    default:
+        return std::nullopt;
+    }
 }
 
 // A print area is a read-only multi-line text to screen readers. Qt's AT-SPI
@@ -286,20 +321,54 @@ void PrintArea::changed(const std::optional<QString>& before)
     }
 }
 
+void PrintArea::keyPressEvent(QKeyEvent* event)
+{
+    // The buttons on the main window's page pass up the arrow keys they leave:
+    // only the area's own focus moves its caret.
+    if (hasFocus()) {
+        if (const std::optional<int> moved = caretAfterKey(model_.text(), caret_, *event)) {
+            setCaret(*moved);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void PrintArea::paintEvent(QPaintEvent*)
 {
+    const bool focused = hasFocus();
     // The background is already filled; an empty area need not load its font.
-    if (model_.lines().isEmpty())
+    if (model_.lines().isEmpty() && !focused)
         return;
     QPainter painter(this);
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetrics metrics(font());
-    int baseline = metrics.ascent();
-    for (const QString& line : model_.lines()) {
-        painter.drawText(0, baseline, line);
-        baseline += metrics.lineSpacing();
+    if (!model_.lines().isEmpty()) {
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics metrics(font());
+        int baseline = metrics.ascent();
+        for (const QString& line : model_.lines()) {
+            painter.drawText(0, baseline, line);
+            baseline += metrics.lineSpacing();
+        }
     }
+    if (focused)
+        paintFocusFrame(painter);
+}
+
+void PrintArea::paintFocusFrame(QPainter& painter)
+{
+    // The main window's page reaches beyond the window: the frame goes round
+    // the part of the area that can be seen.
+    QRect seen = rect();
+    for (const QWidget* child = this; !child->isWindow() && child->parentWidget(); child = child->parentWidget()) {
+        const QWidget* parent = child->parentWidget();
+        seen &= QRect(mapFrom(parent, QPoint(0, 0)), parent->size());
+    }
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = seen;
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 }  // namespace radixon

@@ -10,7 +10,7 @@ namespace radixon {
 
 // A print area: paints its lines from the top-left corner in its own font and
 // colours. Screen readers get the printed text as its Value and as a read-only
-// multi-line text they can read line by line.
+// multi-line text they can read line by line from a caret the arrow keys move.
 class PrintArea : public QWidget {
     Q_OBJECT
 
@@ -28,10 +28,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::optional<QString> textBeforeChange() const;
     void changed(const std::optional<QString>& before);
+    void paintFocusFrame(QPainter& painter);
     PrintModel model_;
     int caret_ = 0;
 };

@@ -1,6 +1,6 @@
 // What a screen reader reads of a print area through Qt's text interface, the
 // interface Qt's AT-SPI bridge hands to Orca: the text, its lines, where each
-// character is drawn and the caret.
+// character is drawn, the caret the arrow keys move and the focus frame.
 
 #include "program_fixture.h"
 
@@ -10,6 +10,9 @@
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QImage>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -76,6 +79,12 @@ protected:
     {
         for (const QString& line : lines)
             area->print({PrintItem::text(line)});
+    }
+
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
     }
 
     QWidget window;
@@ -263,6 +272,82 @@ TEST_F(OnePrintArea, KeepsTheCaretInsideTheTextAndStartsItAgainOnCls)
     EXPECT_EQ(text->cursorPosition(), 2) << "a print adds at the end, after the caret";
     area->cls();
     EXPECT_EQ(text->cursorPosition(), 0);
+}
+
+TEST_F(OnePrintArea, MovesTheCaretWithTheArrowHomeAndEndKeysWhileFocused)
+{
+    printLines({QStringLiteral("abcd"), QStringLiteral("ef"), QString(), QStringLiteral("ghijk")});
+    // Offsets: "abcd" 0-4, "ef" 5-7, "" 8, "ghijk" 9-14.
+    area->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(area->hasFocus()) << "the window did not take the focus";
+    struct Step {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int caret;
+    };
+    const Step steps[] = {
+        {Qt::Key_Right, Qt::NoModifier, 1},   {Qt::Key_Right, Qt::NoModifier, 2},
+        {Qt::Key_Right, Qt::NoModifier, 3},   {Qt::Key_Down, Qt::NoModifier, 7},  // "ef" is shorter
+        {Qt::Key_Down, Qt::NoModifier, 8},    {Qt::Key_Down, Qt::NoModifier, 9},
+        {Qt::Key_Down, Qt::NoModifier, 9},    {Qt::Key_End, Qt::NoModifier, 14},
+        {Qt::Key_Right, Qt::NoModifier, 14},  {Qt::Key_Up, Qt::NoModifier, 8},
+        {Qt::Key_Up, Qt::NoModifier, 5},      {Qt::Key_Left, Qt::NoModifier, 4},
+        {Qt::Key_Home, Qt::NoModifier, 0},    {Qt::Key_Up, Qt::NoModifier, 0},
+        {Qt::Key_Left, Qt::NoModifier, 0},    {Qt::Key_End, Qt::ControlModifier, 14},
+        {Qt::Key_Home, Qt::ControlModifier, 0}, {Qt::Key_Down, Qt::KeypadModifier, 5},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE("key " + QKeySequence(QKeyCombination(step.modifiers, Qt::Key(step.key))).toString().toStdString());
+        press(step.key, step.modifiers);
+        EXPECT_EQ(area->caret(), step.caret);
+    }
+}
+
+TEST_F(OnePrintArea, LeavesTheCaretAloneWhenAnotherControlHasTheFocus)
+{
+    printLines({QStringLiteral("ab"), QStringLiteral("cd")});
+    button->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(button->hasFocus());
+    // A key the focused control leaves goes on to its parents; one sent to the
+    // area itself while it has no focus is not its own either.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(area, &down);
+    EXPECT_FALSE(down.isAccepted());
+    EXPECT_EQ(area->caret(), 0);
+    // Keys the area does not read with go on to its parent.
+    area->setFocus(Qt::TabFocusReason);
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(area, &letter);
+    EXPECT_FALSE(letter.isAccepted());
+    QKeyEvent altDown(QEvent::KeyPress, Qt::Key_Down, Qt::AltModifier);
+    QApplication::sendEvent(area, &altDown);
+    EXPECT_FALSE(altDown.isAccepted());
+    EXPECT_EQ(area->caret(), 0);
+}
+
+TEST_F(OnePrintArea, DrawsAFocusFrameOnlyWhileItHasTheFocus)
+{
+    for (const bool printed : {false, true}) {
+        SCOPED_TRACE(printed ? "with text" : "empty");
+        if (printed)
+            printLines({QStringLiteral("ОТВЕТ: 101")});
+        button->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        const QImage unfocused = area->grab().toImage();
+
+        area->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(area->hasFocus());
+        QApplication::processEvents();
+        const QImage focused = area->grab().toImage();
+        EXPECT_NE(focused, unfocused) << "no focus frame";
+        // The frame runs along the edges: the middle of a line stays as it was.
+        const QRect inside = area->rect().adjusted(3, 3, -3, -3);
+        EXPECT_EQ(focused.copy(inside), unfocused.copy(inside));
+
+        button->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        EXPECT_EQ(area->grab().toImage(), unfocused) << "the frame stays after the focus has left";
+    }
 }
 
 // The tutor's own print areas.
