@@ -93,6 +93,11 @@ void Form1::createControls()
     placeTwips(Выход, 7200, 5880, 1695, 735);
 
     setFocusOrder({Далее, Text1, TESTIROVAN, PEREVOD_V10, Выход});
+    // Screen readers read the pages in Picture1. Being the controls' parent it
+    // comes first in the focus chain, so the window opens on Далее and Tab
+    // reaches the page after Выход.
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    Далее->setFocus();
 
     onClick(Далее, [this] { Далее_Click(); });
     onClick(PEREVOD_V10, [this] { PEREVOD_V10_Click(); });

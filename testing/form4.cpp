@@ -73,7 +73,9 @@ Form4::Form4(FormContext context) : Form(FormId::Form4, context)
     Text3->setAccessibleName(Command3->text());
     Picture1->setAccessibleName(QStringLiteral("Результат тестирования"));
 
-    setFocusOrder({Command1, Text2, Ввод_числа, Text1, Ввод_ответа, Выход, Command2, Command3, Text3});
+    // Screen readers read the result page in Picture1, one Tab after Command2.
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    setFocusOrder({Command1, Text2, Ввод_числа, Text1, Ввод_ответа, Выход, Command2, Picture1, Command3, Text3});
     Command1->setFocus();
 
     onClick(Command1, [this] { Command1_Click(); });

@@ -353,7 +353,7 @@ TEST_F(OnePrintArea, DrawsAFocusFrameOnlyWhileItHasTheFocus)
 // The tutor's own print areas.
 class TutorPrintAreas : public ProgramFixture {};
 
-TEST_F(TutorPrintAreas, MainWindowPageIsReadLineByLine)
+TEST_F(TutorPrintAreas, MainWindowPageIsReadLineByLineAndReachedByTab)
 {
     trigger(FormId::Form1, "Инструкци");
     PrintArea* page = printArea(FormId::Form1);
@@ -370,9 +370,11 @@ TEST_F(TutorPrintAreas, MainWindowPageIsReadLineByLine)
         EXPECT_EQ(read.text, &line == &lines.last() ? line : line + u'\n');
         offset = read.end;
     }
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(page)->state().focusable);
+    EXPECT_TRUE(page->focusPolicy() & Qt::TabFocus);
 }
 
-TEST_F(TutorPrintAreas, ResultPageIsAText)
+TEST_F(TutorPrintAreas, ResultPageIsATextReachedByTab)
 {
     click(FormId::Form1, "TESTIROVAN");
     click(FormId::Form4, "Command3");
@@ -383,6 +385,7 @@ TEST_F(TutorPrintAreas, ResultPageIsAText)
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->text(0, text->characterCount()), result->model().lines().join(u'\n'));
     EXPECT_TRUE(text->text(0, text->characterCount()).contains(QStringLiteral("возможных баллов")));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(result)->state().focusable);
 }
 
 }  // namespace

@@ -95,7 +95,8 @@ TEST_F(Form1Start, SizesTheClientAreaBelowTheMenuAndLetsPicture1ReachBeyondIt)
 TEST_F(Form1Start, HintsAtTheSurnameBoxAndTabsInDesignOrder)
 {
     EXPECT_EQ(control("Text1")->toolTip(), QStringLiteral("Поле для ввода фамилии"));
-    expectTabOrder(mainWindow(), {"Далее", "Text1", "TESTIROVAN", "PEREVOD_V10", "Выход"});
+    // The page area comes last, so the window still opens on its first button.
+    expectTabOrder(mainWindow(), {"Далее", "Text1", "TESTIROVAN", "PEREVOD_V10", "Выход", "Picture1"});
 }
 
 // --- Taking the surname -------------------------------------------------------

@@ -46,8 +46,9 @@ TEST_F(Form4SetUp, OpensWithFocusOnTheRadixButtonAndTabsInDesignOrder)
     QWidget* focused = window.focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName(), QStringLiteral("Command1"));
+    // The result page is read right after the button that prints it.
     expectTabOrder(window, {"Command1", "Text2", "Ввод_числа", "Text1", "Ввод_ответа", "Выход", "Command2",
-                            "Command3", "Text3"});
+                            "Picture1", "Command3", "Text3"});
 }
 
 struct RadixEntry {
