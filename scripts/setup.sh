@@ -13,10 +13,13 @@ release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev f
   qt6-translations-l10n)
 # clang and its runtime libraries build the libFuzzer target, pkgconf finds
 # Qt6Core for it, valgrind runs the leak check, Google Benchmark builds the
-# handler benchmark, Xvfb gives the start-up benchmark a display, and
-# desktop-file-utils and appstream validate what the package installs.
+# handler benchmark, Xvfb gives the start-up benchmark and the screen-reader
+# test a display, desktop-file-utils and appstream validate what the package
+# installs. The screen-reader test reads the tutor as Orca does: over the
+# accessibility bus (at-spi2-core), on a private session bus (dbus-daemon's
+# dbus-run-session), through pyatspi.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev pkgconf valgrind
-  xvfb xauth desktop-file-utils appstream)
+  xvfb xauth desktop-file-utils appstream at-spi2-core dbus-daemon python3-pyatspi)
 
 missing_packages() {
   local pkg
