@@ -14,12 +14,15 @@ release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev f
   qt6-translations-l10n libqt6svg6)
 # clang and its runtime libraries build the libFuzzer target, pkgconf finds
 # Qt6Core for it, valgrind runs the leak check, Google Benchmark builds the
-# handler benchmark, Xvfb gives the start-up benchmark a display, and
-# desktop-file-utils and appstream validate what the package installs.
-# dpkg-dev gives the Release build Debian's hardening flags (dpkg-buildflags)
-# from its first configure on, and lintian checks the package it makes.
+# handler benchmark, Xvfb gives the start-up benchmark and the screen-reader
+# test a display, desktop-file-utils and appstream validate what the package
+# installs. The screen-reader test reads the tutor as Orca does: over the
+# accessibility bus (at-spi2-core), on a private session bus (dbus-daemon's
+# dbus-run-session), through pyatspi. dpkg-dev gives the Release build
+# Debian's hardening flags (dpkg-buildflags) from its first configure on, and
+# lintian checks the package it makes.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev pkgconf valgrind
-  xvfb xauth desktop-file-utils appstream dpkg-dev lintian)
+  xvfb xauth desktop-file-utils appstream at-spi2-core dbus-daemon python3-pyatspi dpkg-dev lintian)
 
 missing_packages() {
   local pkg

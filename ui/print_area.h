@@ -4,10 +4,13 @@
 
 #include <QWidget>
 
+#include <optional>
+
 namespace radixon {
 
 // A print area: paints its lines from the top-left corner in its own font and
-// colours, and gives screen readers the printed text as its Value.
+// colours. Screen readers get the printed text as its Value and as a read-only
+// multi-line text they can read line by line from a caret the arrow keys move.
 class PrintArea : public QWidget {
     Q_OBJECT
 
@@ -21,12 +24,20 @@ public:
     QString text() const { return model_.text(); }
     const PrintModel& model() const { return model_; }
 
+    // Where a screen reader reads: an offset into text(). It is not drawn.
+    int caret() const { return caret_; }
+    void setCaret(int offset);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void changed();
+    std::optional<QString> textBeforeChange() const;
+    void changed(const std::optional<QString>& before);
+    void paintFocusFrame(QPainter& painter);
     PrintModel model_;
+    int caret_ = 0;
 };
 
 }  // namespace radixon
