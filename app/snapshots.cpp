@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window of the tutor to PNG files on the offscreen platform,
 // for machines without a display and for the README's pictures. The session
 // is always the same one, so the pictures change only when the windows do:

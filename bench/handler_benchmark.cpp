@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The median time of every click handler of the four windows, each click run
 // against the whole program with scripted dialogs and a fixed random sequence.
 // Only the click itself is timed (manual time): setting the state up, queueing

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the click-handler benchmark on the offscreen platform and prints the
 # median time of every handler. The benchmark itself checks the goal (every
 # median below 0.2 ms) and exits non-zero when one misses it or a click did

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up and memory of the tutor against the floor of any Qt Widgets window:
 # builds both (installing what is missing, as run.sh does), then times them
 # alternately on the offscreen platform and, where Xvfb is installed, on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program can do to show the main window: a bare window
 // of its size with one label in its font, ending after the first paint. The
 // tutor's start-up is measured against this.

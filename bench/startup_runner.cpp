@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times two programs that each show a window and quit after its first paint:
 // the floor (a bare Qt window) and the tutor. They run alternately, so a busy
 // moment of the machine falls on both; the medians of the wall time and of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tutor's start-up, unchanged, ending after the main window's first paint.
 
 #include "first_paint.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer target of the text-to-number conversions with clang
 # (ASan + UBSan + libFuzzer), linking Qt6Core only.
 #   fuzz/build.sh [OUT_DIR]   (default: build-fuzz) prints the binary's path

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the text-to-number path every dialog reply and text box
 // goes through: Val, AnswerValue, CInt / ValToInt16, Str and Round. Each input is read both
 // as UTF-8 and as raw UTF-16 code units (lone surrogates included), and the

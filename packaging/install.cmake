@@ -124,6 +124,8 @@ if(radixon_build_tests)
   if(NOT RADIXON_APPSTREAMCLI)
     set(RADIXON_APPSTREAMCLI appstreamcli)
   endif()
+  add_test(NAME packaging.every_source_file_names_its_licence
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -P ${radixon_packaging_dir}/check_spdx.cmake)
   add_test(NAME packaging.desktop_entry_valid
     COMMAND ${RADIXON_DESKTOP_FILE_VALIDATE} ${radixon_packaging_dir}/${radixon_app_id}.desktop)
   # --pedantic lists the hints as well; appstreamcli fails on its errors and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the fuzz target of the text-to-number conversions for a given time and
 # prints the executions, the corpus size and the findings.
 #   scripts/fuzz.sh [SECONDS]   (default: 60)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs valgrind memcheck over whole sessions of the tutor on the offscreen
 # platform and fails on any memory error or any definite or indirect leak:
 #   1. the robot pupil's scripted session: every window, both information

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws the README's pictures of the windows from the real widgets, on Qt's
 # offscreen platform (no display needed), into docs/pictures/: every window on
 # a large screen at 96 dpi, exactly as designed, and the test window on a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the tutor in Release and starts it. Without
 # a display it draws every window into PNG files instead.
 set -euo pipefail

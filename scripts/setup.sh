@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and testing the tutor needs on Debian 12, then
 # configures and builds it. Run by run.sh; test.sh sources it to reuse
 # install_packages and configure_and_build for its second (sanitizer) build.

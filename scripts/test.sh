@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the tutor and its tests, and runs every test:
 #   1. the Release build and its whole test suite (the robot pupil included),
 #      then its Debian package, checked by scripts/package.sh and lintian;

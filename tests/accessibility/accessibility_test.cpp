@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader gets: the names of every control, the menu items, the
 // printed text of the print areas and the buttons of the real dialogs.
 

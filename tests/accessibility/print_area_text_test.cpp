@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader reads of a print area through Qt's text interface, the
 // interface Qt's AT-SPI bridge hands to Orca: the text, its lines, where each
 // character is drawn, the caret the arrow keys move and the focus frame.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The print areas as Orca gets them: over AT-SPI, from the real tutor.
 
 Starts the tutor (the program given as the first argument) on the X display

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a screen-reader test of the tutor the way Orca meets it, on a machine
 # with no display and no desktop session (CI, a container, ssh): a private
 # Xvfb display, a private D-Bus session bus on which the AT-SPI bus starts on

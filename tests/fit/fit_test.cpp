@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window on the screen this run is given (a configured offscreen
 // screen, named in its configuration): shown with all of its frame on the
 // screen's available area, drawn exactly as designed where the design fits,

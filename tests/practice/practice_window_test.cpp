@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two practice windows: Form2 shows a decimal number to write in the
 // radix, Form3 a number written in the radix to give in decimal. Cases that
 // hold for both run in each; the rest name their window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The robot pupil: the whole program driven by a seeded random sequence of
 // clicks, text edits, title-bar closes and hostile dialog replies, with the
 // invariants of the shared state checked after every action. A failure names

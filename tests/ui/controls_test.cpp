@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's look that every window shares: fonts, the menu bar's
 // chevron and the Russian texts of Qt's own widgets.
 

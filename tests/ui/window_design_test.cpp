@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window is made from its design table, and every design table keeps
 // the rules a design must keep.
 #include "controls.h"
