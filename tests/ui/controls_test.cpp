@@ -38,27 +38,24 @@ TEST(ProgramIcon, IsTheBuiltInPictureWhereNoIconThemeHasIt)
     EXPECT_EQ(drawn(QApplication::windowIcon()), builtIn);
 }
 
-TEST(ProgramIcon, IsTheInstalledIconWhereTheIconThemeHasIt)
+TEST(ProgramIcon, IsTheInstalledIconWhereThePackageHasPutIt)
 {
-    QTemporaryDir themes;
-    ASSERT_TRUE(themes.isValid());
-    QDir(themes.path()).mkpath(QStringLiteral("hicolor/48x48/apps"));
-    QFile index(themes.filePath(QStringLiteral("hicolor/index.theme")));
-    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
-    index.write("[Icon Theme]\nName=Hicolor\nDirectories=48x48/apps\n\n[48x48/apps]\nSize=48\nType=Fixed\n");
-    index.close();
-    QImage installed(48, 48, QImage::Format_ARGB32);
-    installed.fill(QColor(200, 30, 30));
-    ASSERT_TRUE(installed.save(themes.filePath(QStringLiteral("hicolor/48x48/apps/io.github.radixon.Radixon.png"))));
+    // A data folder as the package fills /usr/share, with another picture.
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    const QString apps = data.filePath(QStringLiteral("icons/hicolor/scalable/apps"));
+    QDir().mkpath(apps);
+    QFile installed(apps + QStringLiteral("/io.github.radixon.Radixon.svg"));
+    ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+    installed.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="48" height="48">)"
+                    R"(<rect width="48" height="48" fill="#c81e1e"/></svg>)");
+    installed.close();
 
-    const QStringList searchPaths = QIcon::themeSearchPaths();
-    const QString theme = QIcon::themeName();
-    QIcon::setThemeSearchPaths({themes.path()});
-    QIcon::setThemeName(QStringLiteral("hicolor"));
-    const QImage fromTheme = drawn(programIcon());
-    QIcon::setThemeSearchPaths(searchPaths);
-    QIcon::setThemeName(theme);
-    EXPECT_EQ(fromTheme, installed);
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", data.path().toUtf8());
+    const QImage icon = drawn(programIcon());
+    qputenv("XDG_DATA_DIRS", dataDirs);
+    EXPECT_EQ(icon.pixelColor(24, 24), QColor(0xc8, 0x1e, 0x1e));
 }
 
 TEST(Buttons, ArePressedWithSpaceReturnOrTheKeypadsEnter)
