@@ -124,50 +124,60 @@ public:
 
     int characterCount() const override { return static_cast<int>(area()->text().size()); }
 
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                         int* endOffset) const override
+    // A query by lines is answered here, from the printed text; one by other
+    // boundaries (characters, words, sentences) by Qt's own handling.
+    template <class ByOther, class ByLine>
+    QString byLine(int offset, QAccessible::TextBoundaryType boundary, int* startOffset, int* endOffset,
+                   ByOther byOther, ByLine byLineOf) const
     {
         const QString all = area()->text();
         offset = resolved(offset, all);
         if (!byLines(boundary))
-            return QAccessibleTextInterface::textAtOffset(offset, boundary, startOffset, endOffset);
+            return byOther(offset);
         if (!valid(offset, all))
             return invalid(startOffset, endOffset);
-        return lineAt(all, offset, startOffset, endOffset);
+        return byLineOf(all, offset);
+    }
+
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override
+    {
+        return byLine(
+            offset, boundary, startOffset, endOffset,
+            [&](int at) { return QAccessibleTextInterface::textAtOffset(at, boundary, startOffset, endOffset); },
+            [&](const QString& all, int at) { return lineAt(all, at, startOffset, endOffset); });
     }
 
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                              int* endOffset) const override
     {
-        const QString all = area()->text();
-        offset = resolved(offset, all);
-        if (!byLines(boundary))
-            return QAccessibleTextInterface::textBeforeOffset(offset, boundary, startOffset, endOffset);
-        if (!valid(offset, all))
-            return invalid(startOffset, endOffset);
-        const int start = lineStart(all, offset);
-        if (start == 0) {
-            *startOffset = *endOffset = 0;
-            return QString();
-        }
-        return lineAt(all, start - 1, startOffset, endOffset);
+        return byLine(
+            offset, boundary, startOffset, endOffset,
+            [&](int at) { return QAccessibleTextInterface::textBeforeOffset(at, boundary, startOffset, endOffset); },
+            [&](const QString& all, int at) {
+                const int start = lineStart(all, at);
+                if (start == 0) {
+                    *startOffset = *endOffset = 0;
+                    return QString();
+                }
+                return lineAt(all, start - 1, startOffset, endOffset);
+            });
     }
 
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                             int* endOffset) const override
     {
-        const QString all = area()->text();
-        offset = resolved(offset, all);
-        if (!byLines(boundary))
-            return QAccessibleTextInterface::textAfterOffset(offset, boundary, startOffset, endOffset);
-        if (!valid(offset, all))
-            return invalid(startOffset, endOffset);
-        const int end = lineEnd(all, offset);
-        if (end == all.size()) {
-            *startOffset = *endOffset = end;
-            return QString();
-        }
-        return lineAt(all, end + 1, startOffset, endOffset);
+        return byLine(
+            offset, boundary, startOffset, endOffset,
+            [&](int at) { return QAccessibleTextInterface::textAfterOffset(at, boundary, startOffset, endOffset); },
+            [&](const QString& all, int at) {
+                const int end = lineEnd(all, at);
+                if (end == all.size()) {
+                    *startOffset = *endOffset = end;
+                    return QString();
+                }
+                return lineAt(all, end + 1, startOffset, endOffset);
+            });
     }
 
     // Where paintEvent draws the character: lines from the top-left corner,

@@ -105,11 +105,7 @@ TEST_P(FitOnTheScreen, StaysOnTheScreenWhenShownAgain)
     EXPECT_TRUE(available.contains(window.frameGeometry()));
 }
 
-INSTANTIATE_TEST_SUITE_P(, FitOnTheScreen,
-                         ::testing::Values(FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4),
-                         [](const ::testing::TestParamInfo<FormId>& info) {
-                             return "Form" + std::to_string(static_cast<int>(info.param) + 1);
-                         });
+INSTANTIATE_TEST_SUITE_P(, FitOnTheScreen, EveryWindow, windowName);
 
 }  // namespace
 }  // namespace radixon::testing

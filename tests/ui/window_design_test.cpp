@@ -30,11 +30,7 @@ TEST_P(EachWindow, IsBuiltFromItsSoundDesign)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, EachWindow,
-                         ::testing::Values(FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4),
-                         [](const ::testing::TestParamInfo<FormId>& info) {
-                             return "Form" + std::to_string(static_cast<int>(info.param) + 1);
-                         });
+INSTANTIATE_TEST_SUITE_P(, EachWindow, EveryWindow, windowName);
 
 }  // namespace
 }  // namespace radixon::testing
