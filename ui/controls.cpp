@@ -169,11 +169,6 @@ QFont designFont(const QString& face, double points, bool bold, bool italic)
     return font;
 }
 
-QFont timesBoldItalic(double points)
-{
-    return designFont(QStringLiteral("Times New Roman"), points, true, true);
-}
-
 namespace {
 void setColours(QWidget* widget, QPalette::ColorRole backRole, QColor back, QPalette::ColorRole foreRole,
                 QColor fore)

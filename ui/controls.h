@@ -27,7 +27,6 @@ void setupApplication(QApplication& app);
 QIcon programIcon();
 
 QFont designFont(const QString& face, double points, bool bold, bool italic);
-QFont timesBoldItalic(double points);
 
 // Controls with their design name as objectName and their design colours.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,

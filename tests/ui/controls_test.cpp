@@ -23,6 +23,11 @@
 namespace radixon {
 namespace {
 
+QFont lettering(double points)
+{
+    return designFont(QStringLiteral("Times New Roman"), points, true, true);
+}
+
 QImage drawn(const QIcon& icon)
 {
     return icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -62,9 +67,9 @@ TEST(Buttons, ArePressedWithSpaceReturnOrTheKeypadsEnter)
 {
     QWidget window;
     QPushButton* plain =
-        makeButton(&window, QStringLiteral("plain"), QStringLiteral("Назад"), Qt::white, timesBoldItalic(24));
+        makeButton(&window, QStringLiteral("plain"), QStringLiteral("Назад"), Qt::white, lettering(24));
     QPushButton* wrapping = makeWrappingButton(&window, QStringLiteral("wrapping"), QStringLiteral("Задайте число"),
-                                               Qt::white, timesBoldItalic(24));
+                                               Qt::white, lettering(24));
     const struct {
         const char* name;
         Qt::Key key;
@@ -93,7 +98,7 @@ TEST(TextBoxFonts, FallBackToOtherFontsOnlyOnceThePupilTypes)
 {
     QWidget window;
     QLineEdit* box = makeTextBox(&window, QStringLiteral("Text1"), QStringLiteral(" "), Qt::white, Qt::black,
-                                 timesBoldItalic(18));
+                                 lettering(18));
     // Our own texts need no fallback fonts, so none are looked up at start.
     EXPECT_TRUE(box->font().styleStrategy() & QFont::NoFontMerging);
 
@@ -112,7 +117,7 @@ TEST(TextBoxFonts, TextSetByTheProgramKeepsTheStartFont)
 {
     QWidget window;
     QLineEdit* box = makeTextBox(&window, QStringLiteral("Text2"), QStringLiteral(" 2"), Qt::white, Qt::black,
-                                 timesBoldItalic(24));
+                                 lettering(24));
     box->setText(QStringLiteral(" 16"));
     EXPECT_TRUE(box->font().styleStrategy() & QFont::NoFontMerging);
     EXPECT_EQ(box->parentWidget(), &window);
