@@ -15,6 +15,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=setup.sh
 source "$ROOT/scripts/setup.sh"
 
+# One compound command, which bash reads whole before running it: an edit to
+# this file during the long build cannot change what the build does.
+{
+
 if [ -n "${RADIXON_WINDOWS_QT:-}" ]; then
   if [ ! -f "$RADIXON_WINDOWS_QT/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
     echo "RADIXON_WINDOWS_QT=$RADIXON_WINDOWS_QT holds no Qt for Windows" >&2
@@ -46,7 +50,7 @@ CONFIGURE_OPTIONS=(
   -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
   -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_tabletevent=OFF
   -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_system_zlib=OFF
-  -DFEATURE_direct2d=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+  -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
 )
 RECIPE_HASH="$(printf '%s\n' "$TOOLCHAIN" "${CONFIGURE_OPTIONS[@]}" | sha256sum | cut -c1-12)"
 CACHE_DIR="${RADIXON_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/radixon}"
@@ -98,3 +102,5 @@ touch "$PREFIX/.complete"
 rm -rf "$WORK"
 echo "Qt for Windows built in $(((SECONDS - started) / 60)) min" >&2
 echo "$PREFIX"
+exit
+}
