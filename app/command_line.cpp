@@ -10,21 +10,6 @@ namespace radixon {
 
 namespace {
 
-// Qt's generic options, which QApplication and its X11 platform read for
-// themselves: the parser only has to know them to let them through.
-struct QtOption {
-    const char* name;
-    bool takesValue;
-};
-constexpr QtOption QtOptions[] = {
-    {"platform", true},  {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-    {"qwindowgeometry", true}, {"qwindowicon", true},   {"qwindowtitle", true},  {"geometry", true},
-    {"title", true},     {"icon", true},               {"display", true},       {"name", true},
-    {"session", true},   {"style", true},              {"stylesheet", true},    {"qmljsdebugger", true},
-    {"reverse", false},  {"widgetcount", false},       {"testability", false},  {"nograb", false},
-    {"dograb", false},   {"sync", false},
-};
-
 void printTo(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -61,12 +46,16 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    for (const QtOption& option : QtOptions) {
-        QCommandLineOption qtOption(QString::fromLatin1(option.name));
-        if (option.takesValue)
-            qtOption.setValueName(QStringLiteral("value"));
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtOption);
+    // Qt's generic options, which QApplication and its X11 platform read for
+    // themselves: the parser only has to know them to let them through.
+    QCommandLineOption qtValued({"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                 "qwindowicon", "qwindowtitle", "geometry", "title", "icon", "display", "name",
+                                 "session", "style", "stylesheet", "qmljsdebugger"},
+                                QString(), QStringLiteral("value"));
+    QCommandLineOption qtFlags({"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"});
+    for (QCommandLineOption* qtOption : {&qtValued, &qtFlags}) {
+        qtOption->setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(*qtOption);
     }
 
     QStringList arguments;
