@@ -3,16 +3,14 @@
 
 #include "information_pages.h"
 #include "print_area.h"
+#include "test_rules.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <initializer_list>
 
 namespace radixon {
 
@@ -98,7 +96,6 @@ void Form1::createControls()
     Picture1 = control<PrintArea>("Picture1");
     Далее = control<QPushButton>("Далее");
     Text1 = control<QLineEdit>("Text1");
-    Label1 = control<QLabel>("Label1");
     TESTIROVAN = control<QPushButton>("TESTIROVAN");
     PEREVOD_V10 = control<QPushButton>("PEREVOD_V10");
     Выход = control<QPushButton>("Выход");
@@ -147,14 +144,10 @@ void Form1::PEREVOD_V10_Click()
     windows().Show(FormId::Form3);
 }
 
-// Every opening of the test starts a fresh count, while the radix and the
-// number of tasks stay as the last visit left them.
 void Form1::TESTIROVAN_Click()
 {
     CaptureSurname();
-    m().TasksIssued = 0;
-    m().CorrectCount = 0;
-    m().LastAnswered = 0;
+    OpenTest(m());
     windows().Hide(FormId::Form1);
     windows().Show(FormId::Form4);
 }
@@ -166,10 +159,7 @@ void Form1::Выход_Click()
 
 void Form1::регистрац_Click()
 {
-    Text1->show();
-    Picture1->cls();
-    for (QWidget* control : std::initializer_list<QWidget*>{Label1, Далее, PEREVOD_V10, TESTIROVAN, Выход})
-        control->show();
+    updateInterface(Mode::Form);
 }
 
 void Form1::программа_Click()
@@ -182,13 +172,21 @@ void Form1::Инструкци_Click()
     showPage(instructionPage());
 }
 
-// The page view: the controls make way and the page is printed on the print
-// area beneath them, one print per line.
 void Form1::showPage(const QStringList& lines)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{Text1, Label1, PEREVOD_V10, Далее, TESTIROVAN, Выход})
-        control->hide();
+    updateInterface(Mode::Page);
     Picture1->setPage(PrintModel::ofLines(lines));
+}
+
+// The form view shows every control, which all lie on Picture1, over an empty
+// print area; in the page view they make way for the page printed on it, one
+// print per line.
+void Form1::updateInterface(Mode mode)
+{
+    for (QWidget* control : Picture1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setVisible(mode == Mode::Form);
+    if (mode == Mode::Form)
+        Picture1->cls();
 }
 
 }  // namespace radixon

@@ -135,8 +135,8 @@ void setupApplication(QApplication& app)
     QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 9, false, false));
     app.setStyle(new TutorStyle);
     installQtTranslation(app);
+    // No display name: X11 and Wayland would append it to every title.
     app.setApplicationName(QStringLiteral("radixon"));
-    app.setApplicationDisplayName(QStringLiteral("РАДИКСОН"));
     // Lets a Wayland desktop match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.radixon.Radixon"));
     // Every window and dialog, and the taskbar and Alt+Tab with them.

@@ -23,6 +23,9 @@ public:
     // Clears the area and shows `page` in its place.
     void setPage(PrintModel page);
     QString text() const { return model_.text(); }
+    // The factor its window is drawn at: below 1 where the whole window is
+    // drawn smaller than designed, its font included.
+    void setScale(double scale) { scale_ = scale; }
     const PrintModel& model() const { return model_; }
 
     // Where a screen reader reads: an offset into text(). It is not drawn.
@@ -37,7 +40,9 @@ private:
     std::optional<QString> textBeforeChange() const;
     void changed(const std::optional<QString>& before);
     void paintFocusFrame(QPainter& painter);
+    bool outOfProportion() const;
     PrintModel model_;
+    double scale_ = 1.0;
     int caret_ = 0;
 };
 
