@@ -25,6 +25,10 @@ public:
     QString text() const { return model_.text(); }
     const PrintModel& model() const { return model_; }
 
+    // Whether it holds other controls and no text: then it is their
+    // background, not a page, to a screen reader.
+    bool isBackground() const;
+
     // Where a screen reader reads: an offset into text(). It is not drawn.
     int caret() const { return caret_; }
     void setCaret(int offset);
@@ -37,6 +41,7 @@ private:
     std::optional<QString> textBeforeChange() const;
     void changed(const std::optional<QString>& before);
     void paintFocusFrame(QPainter& painter);
+    bool holdsControls() const;
     PrintModel model_;
     int caret_ = 0;
 };
