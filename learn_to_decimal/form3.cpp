@@ -3,6 +3,7 @@
 
 #include "practice_form.h"
 #include "print_area.h"
+#include "screen_reader.h"
 #include "solutions.h"
 
 namespace radixon {
@@ -13,7 +14,11 @@ public:
 
 protected:
     // The number expanded into powers of the radix, then worked out.
-    void Показать_решение_Click() override { Picture1->setPage(ExpandedSum(m())); }
+    void Показать_решение_Click() override
+    {
+        Picture1->setPage(ExpandedSum(m()));
+        focusForScreenReader(Picture1);
+    }
 };
 
 std::unique_ptr<Form> createForm3(FormContext context)

@@ -3,6 +3,7 @@
 
 #include "practice_form.h"
 #include "print_area.h"
+#include "screen_reader.h"
 #include "solutions.h"
 
 namespace radixon {
@@ -24,6 +25,7 @@ void Form2::Показать_решение_Click()
         return;
     }
     Picture1->setPage(ExpandIntoDivisionTable(m()));
+    focusForScreenReader(Picture1);
 }
 
 std::unique_ptr<Form> createForm2(FormContext context)

@@ -3,6 +3,7 @@
 
 #include "information_pages.h"
 #include "print_area.h"
+#include "screen_reader.h"
 
 #include <QAction>
 #include <QLabel>
@@ -170,6 +171,7 @@ void Form1::регистрац_Click()
     Picture1->cls();
     for (QWidget* control : std::initializer_list<QWidget*>{Label1, Далее, PEREVOD_V10, TESTIROVAN, Выход})
         control->show();
+    focusForScreenReader(Text1);
 }
 
 void Form1::программа_Click()
@@ -189,6 +191,7 @@ void Form1::showPage(const QStringList& lines)
     for (QWidget* control : std::initializer_list<QWidget*>{Text1, Label1, PEREVOD_V10, Далее, TESTIROVAN, Выход})
         control->hide();
     Picture1->setPage(PrintModel::ofLines(lines));
+    focusForScreenReader(Picture1);
 }
 
 }  // namespace radixon

@@ -297,7 +297,15 @@ void PrintArea::setPage(PrintModel page)
 {
     const std::optional<QString> before = textBeforeChange();
     model_ = std::move(page);
+    // A screen reader given the page reads the line at the caret first: the
+    // first line with something on it, not the blank line a page may open with.
     caret_ = 0;
+    for (const QString& line : model_.lines()) {
+        if (!line.trimmed().isEmpty())
+            break;
+        caret_ += static_cast<int>(line.size()) + 1;
+    }
+    caret_ = std::min(caret_, static_cast<int>(model_.text().size()));
     changed(before);
 }
 

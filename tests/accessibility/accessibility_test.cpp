@@ -150,6 +150,30 @@ TEST_F(ScreenReader, ReadsTheMainWindowsPrintAreaAsAPageOnlyWhileItShowsOne)
     EXPECT_EQ(solution->role(), QAccessible::EditableText);
 }
 
+// What screen readers get moves the focus only while one runs: without one
+// the focus stays on the button pressed, as designed.
+TEST_F(ScreenReader, LeavesTheFocusOnThePressedButtonWithoutAScreenReader)
+{
+    ASSERT_FALSE(QAccessible::isActive());
+    const auto focusStaysOn = [this](FormId id, const char* name) {
+        SCOPED_TRACE(name);
+        QAbstractButton* pressed = button(id, name);
+        pressed->setFocus(Qt::TabFocusReason);
+        click(id, name);
+        EXPECT_EQ(form(id).focusWidget(), pressed);
+    };
+    for (const FormId practice : {FormId::Form2, FormId::Form3}) {
+        click(FormId::Form1, practice == FormId::Form2 ? "Далее" : "PEREVOD_V10");
+        focusStaysOn(practice, "Ввод_числа");
+        focusStaysOn(practice, "Показать_решение");
+        click(practice, practice == FormId::Form2 ? "Выход" : "Назад");
+    }
+    click(FormId::Form1, "TESTIROVAN");
+    click(FormId::Form4, "Command3");
+    focusStaysOn(FormId::Form4, "Ввод_числа");
+    focusStaysOn(FormId::Form4, "Command2");
+}
+
 TEST_F(ScreenReader, ReadsWhatThePrintAreasShow)
 {
     nextNumber(45, 190, 30);

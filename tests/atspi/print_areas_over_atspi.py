@@ -300,6 +300,13 @@ def result_page(app, main, events):
     press(find(test, "Введите количество заданий", "push button"))
     wait_for("the count of tasks taken", lambda: all_text(count) == " 6")
 
+    # A new task gives the focus to its number, described by the task.
+    press(find(test, "Задайте число", "push button"))
+    number = find(test, "Задайте число", "text")
+    wait_for("the focus on the task's number", lambda: "focused" in states(number))
+    number.clear_cache()
+    check(number.description == "Переведите из 10-й с.с. в  2-ую с.с.", f"the task is {number.description!r}")
+
     events.clear()
     press(find(test, "Показать результат", "push button"))
     joined = "\n".join(RESULT)
@@ -313,9 +320,9 @@ def result_page(app, main, events):
     expect_lines(result, RESULT, "result page")
     wait_for("the text-changed events of the result", lambda: events.inserted_text(result_name) == joined)
 
-    # Tab reaches it; here the focus is put there as Orca's "grab focus" does.
-    result.queryComponent().grabFocus()
+    # The page takes the focus, its caret on the greeting, not the blank line above.
     wait_for("the focus on the result page", lambda: "focused" in states(result))
+    check(result.queryText().caretOffset == 1, f"the caret is at {result.queryText().caretOffset}")
     return test
 
 
