@@ -197,6 +197,7 @@ protected:
         QString title;
         QStringList buttons;
         QStringList texts;
+        QString buttonDescription;  // of the first button
     };
 
     Seen whileOpen(const std::function<void()>& open)
@@ -208,6 +209,8 @@ protected:
             ASSERT_NE(dialog, nullptr) << "no dialog is open";
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(dialog);
             seen.title = accessible->text(QAccessible::Name);
+            if (auto* button = dialog->findChild<QPushButton*>())
+                seen.buttonDescription = QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description);
             collect(accessible, QAccessible::PushButton, seen.buttons);
             collect(accessible, QAccessible::StaticText, seen.texts);
             inspected = true;
@@ -228,6 +231,7 @@ TEST_F(QtDialogsForScreenReaders, MessageBoxReadsItsTitleTextAndOkButton)
     EXPECT_TRUE(seen.title.contains(QStringLiteral("Предупреждение"))) << seen.title.toStdString();
     EXPECT_TRUE(seen.texts.contains(QStringLiteral("НЕПРАВИЛЬНО!!!"))) << seen.texts.join('|').toStdString();
     EXPECT_EQ(seen.buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(seen.buttonDescription, QStringLiteral("НЕПРАВИЛЬНО!!!")) << "the button carries the text";
 }
 
 TEST_F(QtDialogsForScreenReaders, InputBoxReadsItsPromptAndRussianButtons)
