@@ -35,6 +35,19 @@ UTTERANCE = re.compile(r" - SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s?[\[{]")
 # Commands, each from the Debian package of its name.
 NEEDED = ["orca", "openbox", "xdotool"]
 
+# Orca will not start beside another Orca of the same user anywhere on the
+# machine (the user's own screen reader, another test's), and names its
+# process "orca" so that others will not start beside it. On private buses
+# no two of them hear each other, so its script is run with both turned off.
+ORCA = """import sys
+script = {"__name__": "orca_says", "__file__": "/usr/bin/orca"}
+exec(compile(open(script["__file__"]).read(), script["__file__"], "exec"), script)
+script["otherOrcas"] = lambda: []
+script["setProcessName"] = lambda name: None
+sys.argv[0] = "orca"
+sys.exit(script["main"]())
+"""
+
 
 class Failure(Exception):
     pass
@@ -74,7 +87,7 @@ class OrcaSession:
         signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
         signal.alarm(self.budget)
         try:
-            self._start(["openbox", "--sm-disable"])
+            self._start("openbox", ["openbox", "--sm-disable"])
             self._wait("the window manager", lambda: subprocess.run(
                 ["xdotool", "get_desktop"], capture_output=True).returncode == 0)
             # Orca writes its debug log through a buffer; its customizations
@@ -83,7 +96,7 @@ class OrcaSession:
             os.makedirs(preferences)
             with open(os.path.join(preferences, "orca-customizations.py"), "w") as customizations:
                 customizations.write("import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n")
-            self._start(["orca", "--user-prefs", preferences, "--debug-file", self.log])
+            self._start("orca", ["/usr/bin/python3", "-c", ORCA, "--user-prefs", preferences, "--debug-file", self.log])
             self._wait("Orca's first words", self.heard)
             # Orca turns accessibility on over the bus, and Qt follows. Qt
             # holds each key until the screen reader has seen it, and leaks
@@ -91,7 +104,7 @@ class OrcaSession:
             # program ends: a sanitizer build checks memory errors here, not
             # leaks, which the AT-SPI test checks with no key in flight.
             sanitizer = ":".join(filter(None, [os.environ.get("ASAN_OPTIONS"), "detect_leaks=0"]))
-            self.tutor = self._start([self.program], QT_QPA_PLATFORM="xcb", ASAN_OPTIONS=sanitizer)
+            self.tutor = self._start("the tutor", [self.program], QT_QPA_PLATFORM="xcb", ASAN_OPTIONS=sanitizer)
         except BaseException:
             self.__exit__(None, None, None)
             raise
@@ -106,11 +119,14 @@ class OrcaSession:
         else:
             shutil.rmtree(self.work, ignore_errors=True)
 
-    def _start(self, command, **environment):
-        output = open(os.path.join(self.work, os.path.basename(command[0]) + ".out"), "w")
+    def _start(self, name, command, **environment):
+        """Starts `command` in a process group of its own; its output goes to a
+        file in the work folder, the tutor's errors to the test's output."""
+        output = open(os.path.join(self.work, name.replace(" ", "-") + ".out"), "w")
         process = subprocess.Popen(command, env=dict(self.environment, **environment), start_new_session=True,
-                                   stdout=output, stderr=subprocess.STDOUT if command[0] != self.program else None)
+                                   stdout=output, stderr=None if command[0] == self.program else subprocess.STDOUT)
         output.close()
+        process.name = name
         self.processes.append(process)
         return process
 
@@ -132,7 +148,7 @@ class OrcaSession:
         while not probe():
             for process in self.processes:
                 if process.poll() is not None and process is not self.tutor:
-                    raise Failure(f"{process.args[0]} ended with {process.returncode} while waiting for {what}")
+                    raise Failure(f"{process.name} ended with {process.returncode} while waiting for {what}")
             if time.monotonic() > end:
                 raise Failure(f"gave up after {timeout:.0f} s waiting for {what}")
             time.sleep(0.1)
