@@ -14,6 +14,7 @@ import re
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 from orca_says import TIMEOUT, Failure, OrcaSession  # noqa: E402
 
