@@ -44,7 +44,7 @@ WALK = [
     # told of that after the focus had reached it, would take the box as
     # presented and say its number alone. The way back is longer but sure.
     ("six tasks", "Return", []),
-    ("", "shift+Tab " * 6, ["Показать результат", "Задайте число"]),
+    ("", " ".join(["shift+Tab"] * 6), ["Показать результат", "Задайте число"]),
     ("a task of the test", "Return", ["Задайте число", r"Переведите из 10-й с\.с\. в\s+2-ую с\.с\.", NUMBER]),
     ("the answer box", "Tab Return", ["Введите ответ", "Ввод ответа", "Введи ответ"]),
     ("a wrong answer", "1 Return", ["НЕПРАВИЛЬНО!!!"]),
