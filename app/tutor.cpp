@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tutor.h"
 
+#include "command_line.h"
 #include "controls.h"
 #include "program.h"
 #include "qt_dialogs.h"
@@ -11,6 +12,8 @@ namespace radixon {
 
 int runTutor(int argc, char* argv[], const std::function<void(QWidget&)>& started)
 {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     setupApplication(app);
     // The last window is only ever hidden; End is what quits.

@@ -7,7 +7,8 @@ class QWidget;
 
 namespace radixon {
 
-// Starts the tutor as the installed program does: the application set-up, the
+// Starts the tutor as the installed program does: the command line answered
+// (--help, --version, no display), the application set-up, the
 // Russian texts of Qt's dialogs, Qt's dialogs and the clock's random numbers,
 // then the main window. `started` is called once the main window is shown;
 // it lets a start-up benchmark watch that window. Returns the exit code.

@@ -10,6 +10,14 @@ Int16 TypedRadix(const QString& text)
     return ValToInt16(text).value_or(0);
 }
 
+bool ReadRadixBox(Модуль1& m, Dialogs& dialogs, const QString& box)
+{
+    m.Radix = TypedRadix(box);
+    const bool asked = m.Radix < 2;
+    AskRadix(m, dialogs);
+    return asked;
+}
+
 void RandomTaskNumber(Модуль1& m, RandomSource& random, int span, int base)
 {
     const float product = random.Rnd() * static_cast<float>(span);
@@ -24,6 +32,17 @@ void AskRadix(Модуль1& m, Dialogs& dialogs)
                                                QStringLiteral("Ввод основания системы счисления"));
         m.Radix = ValToInt16(reply).value_or(0);
     }
+}
+
+void AskTaskTotal(Модуль1& m, Dialogs& dialogs, const QString& box)
+{
+    std::optional<Int16> count = ValToInt16(box);
+    while (!count || *count % 2 != 0) {
+        count = ValToInt16(dialogs.inputBox(QStringLiteral("Введите четное количество заданий"),
+                                            QStringLiteral("Ввод количества заданий")));
+    }
+    m.TaskTotal = *count;
+    m.TasksIssued = 0;
 }
 
 void ExpandDigits(Модуль1& m, const DivisionObserver& observer)

@@ -20,12 +20,23 @@ using DivisionObserver = std::function<void(Int16 dividend, Int16 radix, double 
 // radix either: it reads as 0, which AskRadix refuses.
 Int16 TypedRadix(const QString& text);
 
+// Radix := the radix typed in its box, asked for again by AskRadix while
+// below 2. Returns whether it was asked for: the box then no longer shows the
+// radix in use.
+bool ReadRadixBox(Модуль1& m, Dialogs& dialogs, const QString& box);
+
 // TaskNumber := base + Int(Rnd * span), the product taken in single precision.
 void RandomTaskNumber(Модуль1& m, RandomSource& random, int span, int base);
 
 // Asks "Введите число больше 1" until Radix is at least 2. A reply that is
 // not a 16-bit value is not a radix either: the box simply asks again.
 void AskRadix(Модуль1& m, Dialogs& dialogs);
+
+// TaskTotal := the number of tasks typed in its box, asked for again
+// ("Введите четное количество заданий") while it is odd, so the test splits
+// into two equal halves, or beyond 16 bits. A new number of tasks starts the
+// issue of tasks again: TasksIssued := 0.
+void AskTaskTotal(Модуль1& m, Dialogs& dialogs, const QString& box);
 
 // Repeated division of TaskNumber by Radix into Digits, DigitTop and Dividend.
 // A radix of 0 is a division by zero; a radix of 1 or below runs into the

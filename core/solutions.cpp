@@ -59,6 +59,13 @@ void printPowersEvaluated(PrintModel& page, const std::vector<Int16>& digits, do
 
 }  // namespace
 
+std::optional<QString> NoDivisionTableYet(const Модуль1& m)
+{
+    if (m.Radix >= 2)
+        return std::nullopt;
+    return QStringLiteral("Сначала задайте число!");
+}
+
 PrintModel ExpandIntoDivisionTable(Модуль1& m)
 {
     PrintModel page;

@@ -4,10 +4,18 @@
 #include "module1.h"
 #include "print_model.h"
 
+#include <QString>
+
+#include <optional>
+
 namespace radixon {
 
 // The worked solutions of the two practice windows, as the pages their print
 // areas show.
+
+// Why there is no division table to show yet: before the first task of the
+// run there is no radix to divide by. Nothing once there is one.
+std::optional<QString> NoDivisionTableYet(const Модуль1& m);
 
 // The table of successive divisions of TaskNumber by Radix: one row a step
 // (dividend, radix, quotient and remainder), then the instruction, "ОТВЕТ:"

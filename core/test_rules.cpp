@@ -3,6 +3,13 @@
 
 namespace radixon {
 
+void OpenTest(Модуль1& m)
+{
+    m.TasksIssued = 0;
+    m.CorrectCount = 0;
+    m.LastAnswered = 0;
+}
+
 TaskDirection DirectionOf(Int16 tasksIssued, Int16 taskTotal)
 {
     const double boundary = Int(static_cast<double>(taskTotal) / 2) + 1;
@@ -122,6 +129,13 @@ QString VerdictLine(double percentage)
     if (percentage >= 90)
         return QStringLiteral("     У Вас отличный результат!!!");
     return QStringLiteral("     У Вас средний результат!");
+}
+
+std::optional<QString> NoResultPageYet(const Модуль1& m)
+{
+    if (m.TaskTotal != 0)
+        return std::nullopt;
+    return QStringLiteral("Сначала введите количество заданий!");
 }
 
 PrintModel ResultPage(const Модуль1& m)

@@ -10,12 +10,19 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace radixon {
 
 // The rules of the test window: a test of TaskTotal tasks, the first half
 // decimal numbers into the radix and the second half numbers written in the
 // radix back into decimal, each answer scored at most once, and the result
 // page with the points, the percentage and the verdict.
+
+// Every opening of the test window starts a fresh count of issued tasks,
+// right answers and answered tasks; the radix and the number of tasks stay as
+// the last visit left them.
+void OpenTest(Модуль1& m);
 
 // The half task `tasksIssued` of a test of `taskTotal` tasks belongs to. The
 // boundary Int(taskTotal / 2) + 1 is taken in floating point, so an odd or
@@ -79,6 +86,11 @@ QString PossiblePointsLine(Int16 taskTotal);
 QString ScoredPointsLine(Int16 correctCount);
 QString PercentageLine(double percentage);
 QString VerdictLine(double percentage);
+
+// Why there is no result page to show yet: without a number of tasks there
+// are no possible points to measure the result against. Nothing once there is
+// one.
+std::optional<QString> NoResultPageYet(const Модуль1& m);
 
 // The whole result page for the surname, the points and the percentage the
 // shared state holds now. It reads them only; TaskTotal must not be 0.

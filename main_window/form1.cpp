@@ -4,16 +4,14 @@
 #include "information_pages.h"
 #include "print_area.h"
 #include "screen_reader.h"
+#include "test_rules.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <initializer_list>
 
 namespace radixon {
 
@@ -99,7 +97,6 @@ void Form1::createControls()
     Picture1 = control<PrintArea>("Picture1");
     Далее = control<QPushButton>("Далее");
     Text1 = control<QLineEdit>("Text1");
-    Label1 = control<QLabel>("Label1");
     TESTIROVAN = control<QPushButton>("TESTIROVAN");
     PEREVOD_V10 = control<QPushButton>("PEREVOD_V10");
     Выход = control<QPushButton>("Выход");
@@ -148,14 +145,10 @@ void Form1::PEREVOD_V10_Click()
     windows().Show(FormId::Form3);
 }
 
-// Every opening of the test starts a fresh count, while the radix and the
-// number of tasks stay as the last visit left them.
 void Form1::TESTIROVAN_Click()
 {
     CaptureSurname();
-    m().TasksIssued = 0;
-    m().CorrectCount = 0;
-    m().LastAnswered = 0;
+    OpenTest(m());
     windows().Hide(FormId::Form1);
     windows().Show(FormId::Form4);
 }
@@ -167,10 +160,7 @@ void Form1::Выход_Click()
 
 void Form1::регистрац_Click()
 {
-    Text1->show();
-    Picture1->cls();
-    for (QWidget* control : std::initializer_list<QWidget*>{Label1, Далее, PEREVOD_V10, TESTIROVAN, Выход})
-        control->show();
+    updateInterface(Mode::Form);
     focusForScreenReader(Text1);
 }
 
@@ -184,14 +174,22 @@ void Form1::Инструкци_Click()
     showPage(instructionPage());
 }
 
-// The page view: the controls make way and the page is printed on the print
-// area beneath them, one print per line.
 void Form1::showPage(const QStringList& lines)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{Text1, Label1, PEREVOD_V10, Далее, TESTIROVAN, Выход})
-        control->hide();
+    updateInterface(Mode::Page);
     Picture1->setPage(PrintModel::ofLines(lines));
     focusForScreenReader(Picture1);
+}
+
+// The form view shows every control, which all lie on Picture1, over an empty
+// print area; in the page view they make way for the page printed on it, one
+// print per line.
+void Form1::updateInterface(Mode mode)
+{
+    for (QWidget* control : Picture1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setVisible(mode == Mode::Form);
+    if (mode == Mode::Form)
+        Picture1->cls();
 }
 
 }  // namespace radixon

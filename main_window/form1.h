@@ -4,7 +4,6 @@
 #include "form.h"
 
 class QAction;
-class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
@@ -43,6 +42,11 @@ private:
     void Инструкци_Click();
     void showPage(const QStringList& lines);
 
+    // The window's two views: every control (the form), or the page printed
+    // under them.
+    enum class Mode { Form, Page };
+    void updateInterface(Mode mode);
+
     QMenuBar* menuBar = nullptr;
     QAction* регистрац = nullptr;
     QAction* программа = nullptr;
@@ -51,7 +55,6 @@ private:
     PrintArea* Picture1 = nullptr;
     QPushButton* Далее = nullptr;
     QLineEdit* Text1 = nullptr;
-    QLabel* Label1 = nullptr;
     QPushButton* TESTIROVAN = nullptr;
     QPushButton* PEREVOD_V10 = nullptr;
     QPushButton* Выход = nullptr;

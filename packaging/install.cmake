@@ -46,7 +46,9 @@ foreach(pair
   string(REPLACE "=" ";" pair "${pair}")
   list(GET pair 0 source)
   list(GET pair 1 compressed)
+  # Ninja makes an output's folder by itself, the Makefile generators do not.
   add_custom_command(OUTPUT ${radixon_compressed_dir}/${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${radixon_compressed_dir}
     COMMAND sh -c "\"$0\" -9n -c \"$1\" > \"$2\""
       ${RADIXON_GZIP} ${source} ${radixon_compressed_dir}/${compressed}
     DEPENDS ${source}

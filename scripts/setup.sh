@@ -53,16 +53,28 @@ install_packages() {
   fi
 }
 
-# configure_and_build BUILD_DIR [cmake options...]
+# configure_and_build [--default-generator] BUILD_DIR [cmake options...]
 # Configures every time, so a build first made by run.sh (without the test
-# libraries) picks up the tests once test.sh has installed them.
+# libraries) picks up the tests once test.sh has installed them. A new tree is
+# made with Ninja; --default-generator makes it with CMake's own default (Unix
+# Makefiles), as a packager's plain `cmake -S . -B build` does, and starts
+# afresh a tree that an earlier run made with another generator.
 configure_and_build() {
+  local generator=(-G Ninja)
+  if [ "$1" = --default-generator ]; then
+    generator=()
+    shift
+  fi
   local dir="$1"
   shift
+  if [ "${#generator[@]}" -eq 0 ] && [ -f "$dir/CMakeCache.txt" ] &&
+    ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Unix Makefiles' "$dir/CMakeCache.txt"; then
+    rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+  fi
   if [ -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
   else
-    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    env -u CMAKE_GENERATOR cmake -S "$ROOT" -B "$dir" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   fi
   cmake --build "$dir" -j "$(nproc)"
 }

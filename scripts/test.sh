@@ -4,7 +4,9 @@
 #   1. the Release build and its whole test suite (the robot pupil included),
 #      then its Debian package, checked by scripts/package.sh and lintian;
 #   2. a second build (build-asan, RelWithDebInfo) with AddressSanitizer and
-#      UndefinedBehaviorSanitizer, running the same suite; any report fails;
+#      UndefinedBehaviorSanitizer, running the same suite; any report fails.
+#      It is made with CMake's default generator (Unix Makefiles), so the
+#      plain build a packager runs keeps working, not only Ninja's;
 #   3. the fuzz target of the text-to-number conversions for 60 seconds;
 #   4. the valgrind leak check over a whole scripted session.
 # RADIXON_TEST_QUICK=1 stops after step 1 (for a quick local round; ignored
@@ -30,7 +32,7 @@ fi
 
 ASAN_DIR="${RADIXON_ASAN_BUILD_DIR:-$ROOT/build-asan}"
 echo "== Sanitizer build ($ASAN_DIR)"
-configure_and_build "$ASAN_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRADIXON_SANITIZE=ON -DRADIXON_TESTS=ON
+configure_and_build --default-generator "$ASAN_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRADIXON_SANITIZE=ON -DRADIXON_TESTS=ON
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"

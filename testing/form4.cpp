@@ -88,24 +88,14 @@ void Form4::Form_Load()
 
 void Form4::Command1_Click()
 {
-    m().Radix = TypedRadix(Text2->text());
-    AskRadix(m(), dialogs());
+    ReadRadixBox(m(), dialogs(), Text2->text());
     Text2->setText(Str(m().Radix));
-    m().Radix = CInt(Val(Text2->text()));
 }
 
 void Form4::Command3_Click()
 {
-    // Only an even count is taken, so the test splits into two equal halves; a
-    // count too large for 16 bits is asked for again like an odd one.
-    std::optional<Int16> count = ValToInt16(Text3->text());
-    while (!count || *count % 2 != 0) {
-        count = ValToInt16(dialogs().inputBox(QStringLiteral("Введите четное количество заданий"),
-                                              QStringLiteral("Ввод количества заданий")));
-    }
-    m().TaskTotal = *count;
+    AskTaskTotal(m(), dialogs(), Text3->text());
     Text3->setText(Str(m().TaskTotal));
-    m().TasksIssued = 0;
 }
 
 void Form4::Ввод_числа_Click()
@@ -118,11 +108,8 @@ void Form4::Ввод_числа_Click()
     // The radix box is read anew for every task and may have been edited since
     // Command1; the repeated division needs a radix of at least 2, so a smaller
     // one is asked for exactly as Command1 asks, and shown where it was typed.
-    m().Radix = TypedRadix(Text2->text());
-    if (m().Radix < 2) {
-        AskRadix(m(), dialogs());
+    if (ReadRadixBox(m(), dialogs(), Text2->text()))
         Text2->setText(Str(m().Radix));
-    }
     const TestTask task = IssueTestTask(m(), random());
     Label2->setText(task.instruction);
     announceTask(Text1, task.instruction);
@@ -143,10 +130,8 @@ void Form4::Ввод_ответа_Click()
 
 void Form4::Command2_Click()
 {
-    // Without a number of tasks there are no possible points to measure the
-    // result against; the page would be meaningless.
-    if (m().TaskTotal == 0) {
-        warn(dialogs(), QStringLiteral("Сначала введите количество заданий!"));
+    if (const std::optional<QString> why = NoResultPageYet(m())) {
+        warn(dialogs(), *why);
         return;
     }
     Picture1->setPage(ResultPage(m()));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include "design_faces.h"
 #include "print_area.h"
 
 #include <QApplication>
@@ -108,8 +109,14 @@ public:
 void installQtTranslation(QApplication& app)
 {
     auto* translator = new QTranslator(&app);
+#ifdef Q_OS_WIN
+    // The Windows program carries them: it has no Qt installed beside it.
+    const QString folder = QStringLiteral(":/i18n");
+#else
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
     if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                         QStringLiteral("_"), folder))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
@@ -117,15 +124,9 @@ void installQtTranslation(QApplication& app)
 
 }  // namespace
 
-void installFontSubstitutions()
-{
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-}
-
 void setupApplication(QApplication& app)
 {
-    installFontSubstitutions();
+    installDesignFaces();
     // The menu bar stays inside the main window (the instruction page sends the
     // pupil to it), so the desktop's global menu is not even looked for.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
@@ -134,8 +135,8 @@ void setupApplication(QApplication& app)
     QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 9, false, false));
     app.setStyle(new TutorStyle);
     installQtTranslation(app);
+    // No display name: X11 and Wayland would append it to every title.
     app.setApplicationName(QStringLiteral("radixon"));
-    app.setApplicationDisplayName(QStringLiteral("РАДИКСОН"));
     // Lets a Wayland desktop match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.radixon.Radixon"));
     // Every window and dialog, and the taskbar and Alt+Tab with them.
@@ -144,6 +145,14 @@ void setupApplication(QApplication& app)
 
 QIcon programIcon()
 {
+#ifdef Q_OS_WIN
+    // The Windows program has no SVG engine: it carries the icon drawn at the
+    // sizes of its .ico file.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/radixon-%1.png").arg(size), QSize(size, size));
+    return icon;
+#else
     // The icon the package installs into the hicolor icon theme, the theme
     // every desktop falls back to; the same picture is built into the program
     // for a run where it is not installed. The icon is looked up where the
@@ -153,6 +162,7 @@ QIcon programIcon()
         QStandardPaths::GenericDataLocation, QStringLiteral("icons/hicolor/scalable/apps/io.github.radixon.Radixon.svg"));
     return QIcon(new IconFromFileWhenDrawn(installed.isEmpty() ? QStringLiteral(":/icons/io.github.radixon.Radixon.svg")
                                                                : installed));
+#endif
 }
 
 QFont designFont(const QString& face, double points, bool bold, bool italic)
@@ -164,7 +174,7 @@ QFont designFont(const QString& face, double points, bool bold, bool italic)
     // Our captions are drawn as Windows draws them: every letter is in the
     // Liberation faces (no fallback fonts looked up), no kerning (no shaping),
     // and the faces' own hinting. Each of these is also work saved at start.
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping | designFaceStrategy()));
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
@@ -264,7 +274,7 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text
     QObject::connect(box, &QLineEdit::textEdited, box, [box] {
         QFont merging = box->font();
         if (merging.styleStrategy() & QFont::NoFontMerging) {
-            merging.setStyleStrategy(QFont::PreferDefault);
+            merging.setStyleStrategy(designFaceStrategy());
             box->setFont(merging);
         }
     });

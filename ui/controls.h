@@ -17,9 +17,6 @@ namespace radixon {
 
 class PrintArea;
 
-// The Windows faces the design names are drawn with Liberation fonts of the
-// same metrics, so every classroom machine shows the same layout.
-void installFontSubstitutions();
 // Style, fonts, name and icon of the application; once, before the first
 // window.
 void setupApplication(QApplication& app);

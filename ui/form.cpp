@@ -89,8 +89,11 @@ QWidget* Form::makeControl(QWidget* parent, const ControlDesign& row) const
         return makeTextBox(parent, name, text, row.back, row.fore, font);
     case ControlKind::Label:
         return makeLabel(parent, name, text, row.back, row.fore, font);
-    case ControlKind::PrintArea:
-        return makePrintArea(parent, name, row.back, row.fore, font);
+    case ControlKind::PrintArea: {
+        PrintArea* area = makePrintArea(parent, name, row.back, row.fore, font);
+        area->setScale(scale_);
+        return area;
+    }
     }
     return nullptr;
 }

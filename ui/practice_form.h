@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tasks.h"
 #include "form.h"
+#include "tasks.h"
 
 class QLineEdit;
 
@@ -10,11 +10,9 @@ namespace radixon {
 
 class PrintArea;
 
-// What the two practice windows share: the radix box, a new task at
-// "Задайте число", the answer check at "Проверь себя", the worked solution in
-// Picture1 and the way back. The windows differ in the direction of their
-// tasks (and so in the number shown and the answer expected) and in their
-// worked solution.
+// What the two practice windows share: the caption after their heading, the
+// radix box, a new task at "Задайте число", the answer check at "Проверь
+// себя" and the print area of the worked solution.
 class PracticeForm : public Form {
     Q_OBJECT
 
@@ -23,8 +21,10 @@ public:
 
 protected:
     // `direction`: Form2 shows a decimal number to write in the radix, Form3
-    // the digits in the radix to give in decimal.
-    PracticeForm(FormId id, FormContext context, TaskDirection direction);
+    // the digits in the radix to give in decimal. `taskBase`: the smallest
+    // number drawn; both windows draw from 190 numbers.
+    PracticeForm(FormId id, FormContext context, const WindowDesign& design, TaskDirection direction,
+                 int taskBase);
 
     // Prints the worked solution of the current task in Picture1.
     virtual void Показать_решение_Click() = 0;
@@ -36,6 +36,7 @@ private:
     void Ввод_ответа_Click();
 
     TaskDirection direction_;
+    int taskBase_;
     QLineEdit* Text1;
     QLineEdit* Text2;
 };

@@ -399,17 +399,43 @@ void PrintArea::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     if (!model_.lines().isEmpty()) {
-        painter.setFont(font());
+        painter.save();
+        QFont lettering = font();
+        if (outOfProportion()) {
+            lettering.setPointSizeF(lettering.pointSizeF() / scale_);
+            painter.scale(scale_, scale_);
+        }
+        painter.setFont(lettering);
         painter.setPen(palette().color(QPalette::WindowText));
-        const QFontMetrics metrics(font());
+        const QFontMetrics metrics(lettering);
         int baseline = metrics.ascent();
         for (const QString& line : model_.lines()) {
             painter.drawText(0, baseline, line);
             baseline += metrics.lineSpacing();
         }
+        painter.restore();
     }
     if (focused)
         paintFocusFrame(painter);
+}
+
+// Every letter, blanks included, advances by whole pixels at the size it is
+// drawn at. In a window drawn smaller that can add up, over a long line, to a
+// few per cent more than the line's share of the area in the design: enough
+// to run into the area's right edge, with the leading blanks of the margin
+// grown too. Such a page is drawn as designed and made smaller as a whole.
+bool PrintArea::outOfProportion() const
+{
+    if (scale_ >= 1.0)
+        return false;
+    QFont designed = font();
+    designed.setPointSizeF(designed.pointSizeF() / scale_);
+    const QFontMetricsF drawn(font(), this);
+    const QFontMetricsF design(designed, this);
+    const double tolerance = 0.01 * width();
+    return std::any_of(model_.lines().cbegin(), model_.lines().cend(), [&](const QString& line) {
+        return drawn.horizontalAdvance(line) - scale_ * design.horizontalAdvance(line) > tolerance;
+    });
 }
 
 void PrintArea::paintFocusFrame(QPainter& painter)

@@ -23,6 +23,9 @@ public:
     // Clears the area and shows `page` in its place.
     void setPage(PrintModel page);
     QString text() const { return model_.text(); }
+    // The factor its window is drawn at: below 1 where the whole window is
+    // drawn smaller than designed, its font included.
+    void setScale(double scale) { scale_ = scale; }
     const PrintModel& model() const { return model_; }
 
     // Whether it holds other controls and no text: then it is their
@@ -42,7 +45,9 @@ private:
     void changed(const std::optional<QString>& before);
     void paintFocusFrame(QPainter& painter);
     bool holdsControls() const;
+    bool outOfProportion() const;
     PrintModel model_;
+    double scale_ = 1.0;
     int caret_ = 0;
 };
 

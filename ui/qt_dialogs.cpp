@@ -9,9 +9,11 @@
 namespace radixon {
 
 namespace {
+// A box asked for without a title bears the program's name, as its main
+// window does.
 QString titleOrAppName(const QString& title)
 {
-    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+    return title.isEmpty() ? QStringLiteral("РАДИКСОН") : title;
 }
 }  // namespace
 

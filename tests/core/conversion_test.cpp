@@ -171,5 +171,77 @@ TEST(AskRadix, ShowsNothingWhenTheRadixIsAlreadyUsable)
     EXPECT_EQ(m.Radix, 2);
 }
 
+ScriptedDialogs replying(const std::vector<QString>& replies)
+{
+    ScriptedDialogs dialogs;
+    for (const QString& reply : replies)
+        dialogs.reply(reply);
+    return dialogs;
+}
+
+// The radix box is read, and a radix below 2 asked for; the window rewrites
+// the box only when it was.
+TEST(ReadRadixBox, TakesTheTypedRadixOrAsksForOne)
+{
+    const struct {
+        const char* box;
+        std::vector<QString> replies;
+        Int16 radix;
+        bool asked;
+    } cases[] = {
+        {"2.5", {}, 2, false},
+        {"16abc", {}, 16, false},
+        {"1", {"3"}, 3, true},
+        {"99999", {"", "5"}, 5, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        ScriptedDialogs dialogs = replying(c.replies);
+        Модуль1 m;
+        m.Radix = 7;
+        EXPECT_EQ(ReadRadixBox(m, dialogs, QString::fromUtf8(c.box)), c.asked);
+        EXPECT_EQ(m.Radix, c.radix);
+        EXPECT_EQ(dialogs.shown().size(), c.replies.size());
+    }
+}
+
+// Each row: the count box, the replies to "Введите четное количество
+// заданий", and the number of tasks taken.
+TEST(AskTaskTotal, AsksUntilTheCountIsEvenAndStartsTheIssueAgain)
+{
+    const struct {
+        const char* box;
+        std::vector<QString> replies;
+        Int16 total;
+    } cases[] = {
+        {"6", {}, 6},
+        {"5.5", {}, 6},
+        {"6.5", {}, 6},
+        {"", {}, 0},
+        {"-4", {}, -4},
+        {"7", {"3", "-3", "8"}, 8},
+        {"7", {QString()}, 0},
+        {"99999", {"1e309", "4"}, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        ScriptedDialogs dialogs = replying(c.replies);
+        Модуль1 m;
+        m.TasksIssued = 3;
+        m.CorrectCount = 2;
+        m.LastAnswered = 3;
+        AskTaskTotal(m, dialogs, QString::fromUtf8(c.box));
+        EXPECT_EQ(m.TaskTotal, c.total);
+        EXPECT_EQ(m.TasksIssued, 0);
+        EXPECT_EQ(m.CorrectCount, 2);
+        EXPECT_EQ(m.LastAnswered, 3);
+        ASSERT_EQ(dialogs.shown().size(), c.replies.size());
+        for (const auto& shown : dialogs.shown()) {
+            EXPECT_EQ(shown.prompt, "Введите четное количество заданий");
+            EXPECT_EQ(shown.title, "Ввод количества заданий");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace radixon

@@ -9,6 +9,17 @@ namespace {
 const QString Instruction =
     QStringLiteral(" К посдеднему частному припишем последовательно остатки, начиная с последнего");
 
+TEST(DivisionTable, NeedsATaskFirst)
+{
+    Модуль1 m;
+    for (const Int16 radix : {0, 1}) {
+        m.Radix = radix;
+        EXPECT_EQ(NoDivisionTableYet(m), QStringLiteral("Сначала задайте число!")) << radix;
+    }
+    m.Radix = 2;
+    EXPECT_EQ(NoDivisionTableYet(m), std::nullopt);
+}
+
 TEST(DivisionTable, PrintsOneRowPerDivisionThenTheDigits)
 {
     const struct {

@@ -58,6 +58,32 @@ TEST(ResultPage, GreetsByTheSurnameAsStoredAndCountsEveryTaskAsAPossiblePoint)
     EXPECT_THROW(ResultPage(m), RuntimeError);
 }
 
+TEST(ResultPage, NeedsANumberOfTasksFirst)
+{
+    Модуль1 m;
+    EXPECT_EQ(NoResultPageYet(m), QStringLiteral("Сначала введите количество заданий!"));
+    for (const Int16 total : {6, -2}) {
+        m.TaskTotal = total;
+        EXPECT_EQ(NoResultPageYet(m), std::nullopt) << total;
+    }
+}
+
+TEST(OpenTest, StartsAFreshCountAndKeepsRadixAndNumberOfTasks)
+{
+    Модуль1 m;
+    m.TasksIssued = 7;
+    m.CorrectCount = 5;
+    m.LastAnswered = 7;
+    m.TaskTotal = 6;
+    m.Radix = 8;
+    OpenTest(m);
+    EXPECT_EQ(m.TasksIssued, 0);
+    EXPECT_EQ(m.CorrectCount, 0);
+    EXPECT_EQ(m.LastAnswered, 0);
+    EXPECT_EQ(m.TaskTotal, 6);
+    EXPECT_EQ(m.Radix, 8);
+}
+
 // Each row: the counters when the answer is typed, the reply, and what the
 // answer comes to. The expected answer of the task is 1001.
 TEST(TestAnswers, EachTaskIsScoredAtMostOnce)

@@ -3,7 +3,9 @@
 // screen, named in its configuration): shown with all of its frame on the
 // screen's available area, drawn exactly as designed where the design fits,
 // and drawn smaller by one factor where it does not.
+#include "controls.h"
 #include "design_checks.h"
+#include "print_area.h"
 #include "program_fixture.h"
 
 #include <QApplication>
@@ -19,6 +21,46 @@ namespace {
 QString screenName()
 {
     return QGuiApplication::primaryScreen()->name();
+}
+
+// Where the print's ink begins and ends across a print area, as shares of
+// its width.
+struct InkSpan {
+    double left;
+    double right;
+};
+
+InkSpan inkSpan(PrintArea& area)
+{
+    const QImage image = area.grab().toImage();
+    const QRgb back = area.palette().color(QPalette::Window).rgb();
+    int left = image.width();
+    int right = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != back) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+            }
+        }
+    }
+    return {static_cast<double>(left) / image.width(), static_cast<double>(right) / image.width()};
+}
+
+// The page as the window's design prints it: in a print area of the design's
+// size and lettering, at factor 1.
+InkSpan designedInkSpan(const Form& window, PrintArea& area)
+{
+    const auto row = std::find_if(window.design().controls.cbegin(), window.design().controls.cend(),
+                                  [](const ControlDesign& control) { return control.name == std::string("Picture1"); });
+    const Lettering& lettering = row->lettering;
+    PrintArea designed;
+    designed.setFont(designFont(QString::fromUtf8(lettering.face), lettering.points, lettering.bold, lettering.italic));
+    designed.setPalette(area.palette());
+    designed.resize(qRound(row->twips.width() * window.logicalDpiX() / 1440.0),
+                    qRound(row->twips.height() * window.logicalDpiY() / 1440.0));
+    designed.setPage(area.model());
+    return inkSpan(designed);
 }
 
 // The largest frame a window manager is expected to add: a title bar and
@@ -64,10 +106,12 @@ TEST_P(FitOnTheScreen, ShowsTheWholeWindowAsDesignedOrSmallerByOneFactor)
     }
     expectBuiltFromDesign(window);
 
+    // The result page with its two longest lines: the points and the lowest
+    // verdict.
     if (id == FormId::Form4) {
         m().StudentName = QStringLiteral("Иванов");
         m().TaskTotal = 6;
-        m().CorrectCount = 5;
+        m().CorrectCount = 3;
         click(FormId::Form4, "Command2");
     }
     if (id == FormId::Form2) {
@@ -75,6 +119,15 @@ TEST_P(FitOnTheScreen, ShowsTheWholeWindowAsDesignedOrSmallerByOneFactor)
         nextNumber(219, 190, 30);
         click(FormId::Form2, "Ввод_числа");
         click(FormId::Form2, "Показать_решение");
+    }
+    // Drawn smaller, the page keeps its proportions to the print area, its
+    // margin of leading blanks included, and so stays inside it.
+    if (id == FormId::Form2 || id == FormId::Form4) {
+        auto& area = *window.findChild<PrintArea*>(QStringLiteral("Picture1"));
+        const InkSpan drawn = inkSpan(area);
+        const InkSpan designed = designedInkSpan(window, area);
+        EXPECT_NEAR(drawn.left, designed.left, 0.02);
+        EXPECT_NEAR(drawn.right, designed.right, 0.02);
     }
     const QString picture =
         QStringLiteral("fit-%1-%2.png").arg(screenName(), window.objectName().toLower());

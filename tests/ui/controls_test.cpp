@@ -33,6 +33,17 @@ QImage drawn(const QIcon& icon)
     return icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+#ifdef Q_OS_WIN
+TEST(ProgramIcon, IsThePictureOfTheProgramFile)
+{
+    // Windows shows the .ico of the program file in Explorer and the Start
+    // menu; the windows show the same picture, carried in the program.
+    const QImage file = QImage(QStringLiteral(":/icons/radixon-48.png")).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(file.isNull());
+    EXPECT_EQ(drawn(programIcon()), file);
+    EXPECT_EQ(drawn(QApplication::windowIcon()), file);
+}
+#else
 TEST(ProgramIcon, IsTheBuiltInPictureWhereNoIconThemeHasIt)
 {
     const QImage builtIn = drawn(QIcon(QStringLiteral(":/icons/io.github.radixon.Radixon.svg")));
@@ -62,6 +73,7 @@ TEST(ProgramIcon, IsTheInstalledIconWhereThePackageHasPutIt)
     qputenv("XDG_DATA_DIRS", dataDirs);
     EXPECT_EQ(icon.pixelColor(24, 24), QColor(0xc8, 0x1e, 0x1e));
 }
+#endif
 
 TEST(Buttons, ArePressedWithSpaceReturnOrTheKeypadsEnter)
 {

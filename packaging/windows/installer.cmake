@@ -1,0 +1,43 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The three Windows files, made in <build>/dist by the target radixon_windows
+# (scripts/windows.sh builds it): radixon.exe, one GUI program with its icon
+# and version resource that needs nothing beside it; radixon-1.0-setup.exe,
+# the NSIS installer; and radixon-1.0-win64.zip, the program with the licence
+# and a Russian read-me for a school that may not install programs. Included
+# at the end of the top-level CMakeLists.txt, after every target exists.
+set(radixon_windows_dir ${CMAKE_CURRENT_LIST_DIR})
+set(RADIXON_WINDOWS_MANIFEST ${radixon_windows_dir}/radixon.exe.manifest)
+configure_file(${radixon_windows_dir}/radixon.rc.in ${PROJECT_BINARY_DIR}/radixon.rc @ONLY)
+set_source_files_properties(${PROJECT_BINARY_DIR}/radixon.rc PROPERTIES
+  OBJECT_DEPENDS "${RADIXON_WINDOWS_ICON};${RADIXON_WINDOWS_MANIFEST}")
+target_sources(radixon PRIVATE ${PROJECT_BINARY_DIR}/radixon.rc)
+add_dependencies(radixon radixon_windows_icon)
+# A GUI program (no console window), stripped.
+set_target_properties(radixon PROPERTIES WIN32_EXECUTABLE ON)
+target_link_options(radixon PRIVATE -s)
+
+find_program(RADIXON_MAKENSIS makensis REQUIRED)
+set(radixon_dist ${PROJECT_BINARY_DIR}/dist)
+set(radixon_stage ${PROJECT_BINARY_DIR}/windows-stage)
+set(radixon_setup ${radixon_dist}/radixon-${PROJECT_VERSION}-setup.exe)
+set(radixon_zip ${radixon_dist}/radixon-${PROJECT_VERSION}-win64.zip)
+add_custom_command(OUTPUT ${radixon_setup} ${radixon_zip} ${radixon_dist}/radixon.exe
+  COMMAND ${CMAKE_COMMAND}
+    -DEXE=$<TARGET_FILE:radixon> -DICON=${RADIXON_WINDOWS_ICON} -DVERSION=${PROJECT_VERSION}
+    -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE -DREADME=${radixon_windows_dir}/README.txt
+    -DNSI=${radixon_windows_dir}/installer.nsi -DMAKENSIS=${RADIXON_MAKENSIS}
+    -DSTAGE=${radixon_stage} -DDIST=${radixon_dist} -DSETUP=${radixon_setup} -DZIP=${radixon_zip}
+    -P ${radixon_windows_dir}/make_dist.cmake
+  DEPENDS radixon ${radixon_windows_dir}/make_dist.cmake ${radixon_windows_dir}/installer.nsi
+    ${radixon_windows_dir}/README.txt ${PROJECT_SOURCE_DIR}/LICENSE ${RADIXON_WINDOWS_ICON}
+  COMMENT "Making the Windows installer and zip in ${radixon_dist}"
+  VERBATIM)
+add_custom_target(radixon_windows DEPENDS ${radixon_setup} ${radixon_zip})
+
+if(radixon_build_tests)
+  # The installed program as a teacher gets it, under Wine on Xvfb.
+  add_test(NAME wine.whole_program
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/windows/whole_program.sh ${radixon_dist} ${PROJECT_BINARY_DIR}/wine-whole-program)
+  set_tests_properties(wine.whole_program PROPERTIES TIMEOUT 600 RUN_SERIAL ON)
+endif()

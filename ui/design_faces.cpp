@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "design_faces.h"
+
+#ifdef Q_OS_WIN
+#include <QFontDatabase>
+#endif
+
+namespace radixon {
+
+namespace {
+
+struct DesignFace {
+    const char* design;
+    const char* windows;
+    const char* standIn;
+    // The stand-in's styles the design uses, carried in the Windows program.
+    const char* standInFiles[2];
+};
+
+constexpr DesignFace designFaces[] = {
+    {"Times New Roman", "Times New Roman", "Liberation Serif",
+     {"LiberationSerif-Bold.ttf", "LiberationSerif-BoldItalic.ttf"}},
+    {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", {"LiberationSans-Regular.ttf", nullptr}},
+};
+
+}  // namespace
+
+void installDesignFaces()
+{
+    for (const DesignFace& face : designFaces) {
+        const QString design = QString::fromLatin1(face.design);
+#ifdef Q_OS_WIN
+        const QString own = QString::fromLatin1(face.windows);
+        if (QFontDatabase::isSmoothlyScalable(own)) {
+            if (own != design)
+                QFont::insertSubstitution(design, own);
+            continue;
+        }
+        for (const char* file : face.standInFiles) {
+            if (file)
+                QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QString::fromLatin1(file));
+        }
+#endif
+        QFont::insertSubstitution(design, QString::fromLatin1(face.standIn));
+    }
+}
+
+QFont::StyleStrategy designFaceStrategy()
+{
+#ifdef Q_OS_WIN
+    return QFont::ForceOutline;
+#else
+    return QFont::PreferDefault;
+#endif
+}
+
+}  // namespace radixon
