@@ -20,42 +20,48 @@ from orca_says import TIMEOUT, Failure, OrcaSession  # noqa: E402
 
 SURNAME = "Petrov"  # typed before the blank the surname box starts with
 NUMBER = r"^ (\d+)$"  # a task's number as the box shows it
+# Where a step's keys pass a box named like the button they end on, the step
+# waits for the button by Orca's word for it (Orca speaks English here): a
+# key pressed before Orca has caught up would find it behind.
+BUTTON = " push button"
 
-# (what the pupil does, the keys, what Orca says for them, in order)
+# (what the pupil does, the keys, what Orca says for them, in order). Behind
+# on a busy machine, Orca says where the focus is, not where it has been: a
+# step of several keys waits only for the words of the last.
 WALK = [
     ("the main window opens", None, ["Ваша фамилия"]),
     ("the surname", f"type:{SURNAME}", [r"^v\b"]),
     ("the menu bar", "alt", ["Регистрация"]),
-    ("", "Right Right", ["О программе", "Инструкция"]),
+    ("", "Right Right", ["Инструкция"]),
     ("the instruction page", "Return", ["Информационная страница", "Порядок проведения тестирования"]),
     ("", "Down Down", [r"1\. Ввести фамилию на вкладке 'Регистрация'\."]),
     ("back to the form", "alt", ["Регистрация"]),
     ("", "Return", ["Ваша фамилия", SURNAME]),
-    ("to the practice", "shift+Tab Return", [r"Перевод из 10-й с\.с\. в другие", "Показать решение"]),
+    ("to the practice", "shift+Tab Return", ["Показать решение"]),
     ("", "Tab", ["Задайте число"]),
     ("a practice task", "Return", ["Задайте число", r"Переведите из 10-й с\.с\. в\s+2-ую с\.с\.", NUMBER]),
     ("", "shift+Tab shift+Tab", ["Показать решение"]),
     ("its solution", "Return", ["Решение", r"^{number}\s+:\s+2\s+="]),
     ("", "Tab Tab", ["Назад"]),
     ("back to the main window", "Return", [r"Перевод из 10-й с\.с\. в другие"]),
-    ("the test", "Tab Tab Return", ["Тестирование", "Введите основание системы счисления"]),
-    ("", "shift+Tab shift+Tab", ["Введите количество заданий"]),
+    ("the test", "Tab Tab Return", ["Введите основание системы счисления"]),
+    ("", "shift+Tab shift+Tab", ["Введите количество заданий" + BUTTON]),
     # The count's box, next in the Tab order, has just been written: Orca,
     # told of that after the focus had reached it, would take the box as
     # presented and say its number alone. The way back is longer but sure.
     ("six tasks", "Return", []),
-    ("", " ".join(["shift+Tab"] * 6), ["Показать результат", "Задайте число"]),
+    ("", " ".join(["shift+Tab"] * 6), ["Задайте число" + BUTTON]),
     ("a task of the test", "Return", ["Задайте число", r"Переведите из 10-й с\.с\. в\s+2-ую с\.с\.", NUMBER]),
-    ("the answer box", "Tab Return", ["Введите ответ", "Ввод ответа", "Введи ответ"]),
+    ("the answer box", "Tab Return", ["Введи ответ"]),
     ("a wrong answer", "1 Return", ["НЕПРАВИЛЬНО!!!"]),
     ("", "Return", ["Введите ответ"]),
-    ("the result page", "Tab Tab Tab Return", ["Показать результат", "Результат тестирования",
-                                               rf"Уважаемый\s+{SURNAME}"]),
+    ("", "Tab Tab Tab", ["Показать результат" + BUTTON]),
+    ("the result page", "Return", ["Результат тестирования", rf"Уважаемый\s+{SURNAME}"]),
     ("", "Down Down", [r"Из\s+6 возможных баллов Вы набрали"]),
     ("", "Down", [r"0\s+бал\."]),
     ("", "Down Down", [r"Ваш результат:\s+0 %"]),
     ("", "Down Down", ["Вам следует подготовиться лучше!"]),
-    ("leaving", "shift+Tab Return", ["Назад", "Тестирование"]),
+    ("leaving", "shift+Tab Return", ["Тестирование"]),
     ("", "Tab Tab", ["Выход"]),
     ("", "Return", []),
 ]
