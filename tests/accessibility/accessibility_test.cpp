@@ -121,35 +121,6 @@ TEST_F(ScreenReader, ReadsTheMenuItemsOfTheMainWindow)
                                   QStringLiteral("Инструкция")}));
 }
 
-// The form's controls lie on the main window's print area: while it shows no
-// page a screen reader must not announce it before each of them.
-TEST_F(ScreenReader, ReadsTheMainWindowsPrintAreaAsAPageOnlyWhileItShowsOne)
-{
-    struct Step {
-        const char* item;
-        QString name;
-        QAccessible::Role role;
-    };
-    const QString page = QStringLiteral("Информационная страница");
-    const Step steps[] = {{nullptr, QString(), QAccessible::Client},
-                          {"Инструкци", page, QAccessible::EditableText},
-                          {"программа", page, QAccessible::EditableText},
-                          {"регистрац", QString(), QAccessible::Client}};
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.item ? step.item : "start");
-        if (step.item)
-            trigger(FormId::Form1, step.item);
-        QAccessibleInterface* area = QAccessible::queryAccessibleInterface(printArea(FormId::Form1));
-        EXPECT_EQ(area->text(QAccessible::Name), step.name);
-        EXPECT_EQ(area->role(), step.role);
-    }
-    // An empty area with no controls on it is a page still to be printed.
-    click(FormId::Form1, "Далее");
-    QAccessibleInterface* solution = QAccessible::queryAccessibleInterface(printArea(FormId::Form2));
-    EXPECT_EQ(solution->text(QAccessible::Name), QStringLiteral("Решение"));
-    EXPECT_EQ(solution->role(), QAccessible::EditableText);
-}
-
 // What screen readers get moves the focus only while one runs: without one
 // the focus stays on the button pressed, as designed.
 TEST_F(ScreenReader, LeavesTheFocusOnThePressedButtonWithoutAScreenReader)

@@ -277,6 +277,8 @@ def main_window_page(app, events):
     deleted = events.of("", "object:text-changed:delete")
     check(len(deleted) == 1 and deleted[0][2] == 0 and deleted[0][4] == joined,
           f"cls was announced as {deleted!r}")
+    page.clear_cache()
+    check(page.getRoleName() == "filler", f"the form's background reads as a {page.getRoleName()!r}")
     return main
 
 
