@@ -3,6 +3,7 @@
 
 #include "practice_form.h"
 #include "print_area.h"
+#include "screen_reader.h"
 #include "solutions.h"
 
 #include <QPushButton>
@@ -60,7 +61,12 @@ public:
     }
 
 protected:
-    void Показать_решение_Click() override { Picture1->setPage(ExpandedSum(m())); }
+    // The number expanded into powers of the radix, then worked out.
+    void Показать_решение_Click() override
+    {
+        Picture1->setPage(ExpandedSum(m()));
+        focusForScreenReader(Picture1);
+    }
 };
 
 }  // namespace

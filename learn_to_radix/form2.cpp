@@ -3,6 +3,7 @@
 
 #include "practice_form.h"
 #include "print_area.h"
+#include "screen_reader.h"
 #include "solutions.h"
 
 #include <QPushButton>
@@ -66,6 +67,7 @@ protected:
             return;
         }
         Picture1->setPage(ExpandIntoDivisionTable(m()));
+        focusForScreenReader(Picture1);
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "information_pages.h"
 #include "print_area.h"
+#include "screen_reader.h"
 #include "test_rules.h"
 
 #include <QAction>
@@ -160,6 +161,7 @@ void Form1::Выход_Click()
 void Form1::регистрац_Click()
 {
     updateInterface(Mode::Form);
+    focusForScreenReader(Text1);
 }
 
 void Form1::программа_Click()
@@ -176,6 +178,7 @@ void Form1::showPage(const QStringList& lines)
 {
     updateInterface(Mode::Page);
     Picture1->setPage(PrintModel::ofLines(lines));
+    focusForScreenReader(Picture1);
 }
 
 // The form view shows every control, which all lie on Picture1, over an empty

@@ -19,11 +19,14 @@ release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev f
 # test a display, desktop-file-utils and appstream validate what the package
 # installs. The screen-reader test reads the tutor as Orca does: over the
 # accessibility bus (at-spi2-core), on a private session bus (dbus-daemon's
-# dbus-run-session), through pyatspi. dpkg-dev gives the Release build
-# Debian's hardening flags (dpkg-buildflags) from its first configure on, and
-# lintian checks the package it makes.
+# dbus-run-session), through pyatspi. The Orca test runs the screen reader
+# itself (orca) in a small window manager (openbox), pressing keys with
+# xdotool. dpkg-dev gives the Release build Debian's hardening flags
+# (dpkg-buildflags) from its first configure on, and lintian checks the
+# package it makes.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev pkgconf valgrind
-  xvfb xauth desktop-file-utils appstream at-spi2-core dbus-daemon python3-pyatspi dpkg-dev lintian)
+  xvfb xauth desktop-file-utils appstream at-spi2-core dbus-daemon python3-pyatspi orca openbox xdotool
+  dpkg-dev lintian)
 
 missing_packages() {
   local pkg

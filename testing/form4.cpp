@@ -3,6 +3,7 @@
 
 #include "conversion.h"
 #include "print_area.h"
+#include "screen_reader.h"
 #include "test_rules.h"
 
 #include <QLabel>
@@ -111,6 +112,7 @@ void Form4::Ввод_числа_Click()
         Text2->setText(Str(m().Radix));
     const TestTask task = IssueTestTask(m(), random());
     Label2->setText(task.instruction);
+    announceTask(Text1, task.instruction);
     Text1->setText(task.shownNumber);
 }
 
@@ -133,6 +135,7 @@ void Form4::Command2_Click()
         return;
     }
     Picture1->setPage(ResultPage(m()));
+    focusForScreenReader(Picture1);
 }
 
 }  // namespace radixon

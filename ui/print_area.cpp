@@ -89,6 +89,14 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // An area that holds other controls and no text (the main window's form)
+    // is only their background: a nameless filler a screen reader passes over
+    // on its way to them, not a page.
+    QAccessible::Role role() const override
+    {
+        return area()->isBackground() ? QAccessible::Client : QAccessible::EditableText;
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
@@ -101,6 +109,8 @@ public:
     {
         if (t == QAccessible::Value)
             return area()->text();
+        if (t == QAccessible::Name && area()->isBackground())
+            return QString();
         return QAccessibleWidget::text(t);
     }
 
@@ -287,7 +297,15 @@ void PrintArea::setPage(PrintModel page)
 {
     const std::optional<QString> before = textBeforeChange();
     model_ = std::move(page);
+    // A screen reader given the page reads the line at the caret first: the
+    // first line with something on it, not the blank line a page may open with.
     caret_ = 0;
+    for (const QString& line : model_.lines()) {
+        if (!line.trimmed().isEmpty())
+            break;
+        caret_ += static_cast<int>(line.size()) + 1;
+    }
+    caret_ = std::min(caret_, static_cast<int>(model_.text().size()));
     changed(before);
 }
 
@@ -318,6 +336,16 @@ void PrintArea::changed(const std::optional<QString>& before)
     if (!before || !QAccessible::isActive())
         return;
     const QString after = model_.text();
+    // A background that becomes a page, or a page that goes, changes its name
+    // and its role. Qt has no event for a new role, and Orca keeps the role it
+    // first read of an object until it reads the object anew, which it does
+    // on a change of its selected state: Qt sends one for a Selection event.
+    if (before->isEmpty() != after.isEmpty() && holdsControls()) {
+        for (const QAccessible::Event type : {QAccessible::Selection, QAccessible::NameChanged}) {
+            QAccessibleEvent event(this, type);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
     QAccessibleValueChangeEvent valueChange(this, after);
     QAccessible::updateAccessibility(&valueChange);
     if (after == *before)
@@ -338,6 +366,16 @@ void PrintArea::changed(const std::optional<QString>& before)
         QAccessibleTextUpdateEvent event(this, position, removed, inserted);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+bool PrintArea::isBackground() const
+{
+    return model_.text().isEmpty() && holdsControls();
+}
+
+bool PrintArea::holdsControls() const
+{
+    return findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
 }
 
 void PrintArea::keyPressEvent(QKeyEvent* event)

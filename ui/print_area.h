@@ -28,6 +28,10 @@ public:
     void setScale(double scale) { scale_ = scale; }
     const PrintModel& model() const { return model_; }
 
+    // Whether it holds other controls and no text: then it is their
+    // background, not a page, to a screen reader.
+    bool isBackground() const;
+
     // Where a screen reader reads: an offset into text(). It is not drawn.
     int caret() const { return caret_; }
     void setCaret(int offset);
@@ -40,6 +44,7 @@ private:
     std::optional<QString> textBeforeChange() const;
     void changed(const std::optional<QString>& before);
     void paintFocusFrame(QPainter& painter);
+    bool holdsControls() const;
     bool outOfProportion() const;
     PrintModel model_;
     double scale_ = 1.0;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace radixon {
 
@@ -37,6 +38,10 @@ void QtDialogs::msgBox(const QString& prompt, MsgStyle style, const QString& tit
 {
     QMessageBox box(style == MsgStyle::Critical ? QMessageBox::Critical : QMessageBox::Warning,
                     titleOrAppName(title), prompt, QMessageBox::Ok, QApplication::activeWindow());
+    // A screen reader says the box's text as it opens, but Orca, still busy
+    // with the answer box that has just closed, may say only the focused
+    // button: the button carries the text too, so the verdict is always heard.
+    box.button(QMessageBox::Ok)->setAccessibleDescription(prompt);
     box.exec();
 }
 

@@ -273,6 +273,11 @@ TEST_F(OnePrintArea, KeepsTheCaretInsideTheTextAndStartsItAgainOnCls)
     EXPECT_EQ(text->cursorPosition(), 2) << "a print adds at the end, after the caret";
     area->cls();
     EXPECT_EQ(text->cursorPosition(), 0);
+    // A new page starts it on its first line with something on it.
+    area->setPage(PrintModel::ofLines({QString(), QStringLiteral("  "), QStringLiteral("gh")}));
+    EXPECT_EQ(text->cursorPosition(), 4);
+    area->setPage(PrintModel::ofLines({QString(), QStringLiteral(" ")}));
+    EXPECT_EQ(text->cursorPosition(), 2) << "a page of blanks only: at its end";
 }
 
 TEST_F(OnePrintArea, MovesTheCaretWithTheArrowHomeAndEndKeysWhileFocused)

@@ -5,15 +5,16 @@
 # Xvfb display, a private D-Bus session bus on which the AT-SPI bus starts on
 # demand (at-spi2-core's activation file), and a private runtime folder for the
 # buses' sockets. Nothing is left running afterwards.
-#   run_under_xvfb.sh PATH/TO/radixon TEST.py
+#   run_under_xvfb.sh PATH/TO/radixon TEST.py [ARGUMENTS...]
 set -euo pipefail
 
-if [ "$#" -ne 2 ]; then
-  echo "usage: $0 PATH/TO/radixon TEST.py" >&2
+if [ "$#" -lt 2 ]; then
+  echo "usage: $0 PATH/TO/radixon TEST.py [ARGUMENTS...]" >&2
   exit 2
 fi
 program="$1"
 script="$2"
+shift 2
 
 # pyatspi comes with Debian's own Python; a python3 found first on the PATH
 # (pyenv, a virtual environment) would not have it.
@@ -66,4 +67,4 @@ fi
 # The test's own platform, not the offscreen one the rest of the suite uses.
 env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS \
   DISPLAY=":$(head -n 1 "$work/display")" XDG_RUNTIME_DIR="$work/runtime" NO_AT_BRIDGE=0 \
-  dbus-run-session -- "$python" "$script" "$program"
+  dbus-run-session -- "$python" "$script" "$program" "$@"
