@@ -8,7 +8,11 @@
 #      It is made with CMake's default generator (Unix Makefiles), so the
 #      plain build a packager runs keeps working, not only Ninja's;
 #   3. the fuzz target of the text-to-number conversions for 60 seconds;
-#   4. the valgrind leak check over a whole scripted session.
+#   4. the valgrind leak check over a whole scripted session;
+#   5. the Windows build (scripts/windows.sh --test): radixon.exe, its
+#      installer and zip, and the tests built for Windows, run under Wine.
+#      The first run on a machine builds Qt for Windows (about half an hour
+#      on two cores) and caches it; later runs add a few minutes.
 # RADIXON_TEST_QUICK=1 stops after step 1 (for a quick local round; ignored
 # when CI=true, so CI always runs everything).
 set -euo pipefail
@@ -26,7 +30,7 @@ echo "== Debian package and lintian"
 "$ROOT/scripts/package.sh" --lintian
 
 if [ "${RADIXON_TEST_QUICK:-0}" = "1" ] && [ "${CI:-}" != "true" ]; then
-  echo "RADIXON_TEST_QUICK=1: skipping the sanitizer build, the fuzz run and the leak check."
+  echo "RADIXON_TEST_QUICK=1: skipping the sanitizer build, the fuzz run, the leak check and the Windows build."
   exit 0
 fi
 
@@ -44,3 +48,6 @@ echo "== Fuzzing the text-to-number conversions for 60 seconds"
 
 echo "== Leak check under valgrind"
 "$ROOT/scripts/leakcheck.sh"
+
+echo "== Windows build and its tests under Wine"
+"$ROOT/scripts/windows.sh" --test

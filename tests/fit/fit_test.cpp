@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <iostream>
@@ -18,9 +19,17 @@
 namespace radixon::testing {
 namespace {
 
+// The configured screen's name, or what a real screen is ("DISPLAY1-1366x768-150").
 QString screenName()
 {
-    return QGuiApplication::primaryScreen()->name();
+    const QScreen& screen = *QGuiApplication::primaryScreen();
+    QString name = screen.name().remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]")));
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
+        name += QStringLiteral("-%1x%2-%3")
+                    .arg(qRound(screen.geometry().width() * screen.devicePixelRatio()))
+                    .arg(qRound(screen.geometry().height() * screen.devicePixelRatio()))
+                    .arg(qRound(screen.devicePixelRatio() * 100));
+    return name;
 }
 
 // Where the print's ink begins and ends across a print area, as shares of
