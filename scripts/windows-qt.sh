@@ -100,6 +100,8 @@ cmake --install "$WORK/build" >"$WORK/install.log" 2>&1 ||
   { tail -n 20 "$WORK/install.log" >&2; exit 1; }
 touch "$PREFIX/.complete"
 rm -rf "$WORK"
+# Qt built by an earlier recipe is not used again.
+find "$CACHE_DIR" -mindepth 1 -maxdepth 1 -name "qt-*-mingw64-static-*" ! -path "$PREFIX" -exec rm -rf {} +
 echo "Qt for Windows built in $(((SECONDS - started) / 60)) min" >&2
 echo "$PREFIX"
 exit
