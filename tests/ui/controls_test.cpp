@@ -38,10 +38,14 @@ TEST(ProgramIcon, IsThePictureOfTheProgramFile)
 {
     // Windows shows the .ico of the program file in Explorer and the Start
     // menu; the windows show the same picture, carried in the program.
-    const QImage file = QImage(QStringLiteral(":/icons/radixon-48.png")).convertToFormat(QImage::Format_ARGB32);
+    // A pixmap keeps its alpha premultiplied: the file is compared so too.
+    const auto premultiplied = [](const QImage& image) {
+        return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const QImage file = premultiplied(QImage(QStringLiteral(":/icons/radixon-48.png")));
     ASSERT_FALSE(file.isNull());
-    EXPECT_EQ(drawn(programIcon()), file);
-    EXPECT_EQ(drawn(QApplication::windowIcon()), file);
+    EXPECT_EQ(premultiplied(drawn(programIcon())), file);
+    EXPECT_EQ(premultiplied(drawn(QApplication::windowIcon())), file);
 }
 #else
 TEST(ProgramIcon, IsTheBuiltInPictureWhereNoIconThemeHasIt)

@@ -4,7 +4,10 @@
 # made on first use and posing as Windows 10; the build's tests run through it.
 #   wine.sh --prefix DIR PROGRAM.exe [ARGUMENTS...]
 # Wine does not hand the program environment variables whose names start with
-# QT_, so a Qt platform is chosen with -platform in the arguments.
+# QT_, so a Qt platform is chosen with -platform in the arguments. Wine makes
+# every window, even the hidden one Qt's event loop needs on the offscreen
+# platform, through an X server: without DISPLAY the program gets an Xvfb of
+# its own for as long as it runs.
 set -euo pipefail
 if [ "${1:-}" = --prefix ]; then
   export WINEPREFIX="$2"
@@ -37,4 +40,15 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     touch "$WINEPREFIX/.ready"
   fi
 ) 9>"$WINEPREFIX.lock"
-exec env LC_ALL=ru_RU.UTF-8 "$WINE" "$@"
+if [ -n "${DISPLAY:-}" ]; then
+  exec env LC_ALL=ru_RU.UTF-8 "$WINE" "$@"
+fi
+display="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$display" 2>/dev/null &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; rm -f "$display"' EXIT
+for _ in $(seq 100); do [ -s "$display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n 1 "$display")"
+status=0
+env LC_ALL=ru_RU.UTF-8 "$WINE" "$@" || status=$?
+exit "$status"
