@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <optional>
-
 namespace radixon {
 
 // A print area: paints its lines from the top-left corner in its own font and
@@ -18,10 +16,9 @@ class PrintArea : public QWidget {
 public:
     explicit PrintArea(QWidget* parent = nullptr);
 
-    void print(std::initializer_list<PrintItem> items, LineEnd end = LineEnd::End);
-    void cls();
     // Clears the area and shows `page` in its place.
     void setPage(PrintModel page);
+    void cls() { setPage(PrintModel()); }
     QString text() const { return model_.text(); }
     // The factor its window is drawn at: below 1 where the whole window is
     // drawn smaller than designed, its font included.
@@ -41,8 +38,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::optional<QString> textBeforeChange() const;
-    void changed(const std::optional<QString>& before);
     void paintFocusFrame(QPainter& painter);
     bool holdsControls() const;
     bool outOfProportion() const;
