@@ -7,6 +7,13 @@
 
 namespace radixon {
 
+QString TaskInstruction(TaskDirection direction, Int16 radix)
+{
+    if (direction == TaskDirection::DecimalToRadix)
+        return QStringLiteral("Переведите из 10-й с.с. в ") + Str(radix) + QStringLiteral("-ую с.с.");
+    return QStringLiteral("Переведите в 10-ую с.с. ");
+}
+
 QString TaskAsShown(const Модуль1& m, TaskDirection direction)
 {
     return direction == TaskDirection::DecimalToRadix ? Str(m.TaskNumber) : DigitsText(m);
