@@ -11,17 +11,17 @@ namespace radixon {
 
 namespace {
 
-const char* errorName(RuntimeErrorKind kind)
+QString messageOf(RuntimeErrorKind kind)
 {
     switch (kind) {
     case RuntimeErrorKind::Overflow:
-        return "16-bit overflow";
+        return QStringLiteral("Ошибка выполнения: переполнение");
     case RuntimeErrorKind::SubscriptOutOfRange:
-        return "subscript out of range";
+        return QStringLiteral("Ошибка выполнения: индекс за пределами допустимого диапазона");
     case RuntimeErrorKind::DivisionByZero:
-        return "division by zero";
+        return QStringLiteral("Ошибка выполнения: деление на ноль");
     }
-    return "runtime error";
+    return QStringLiteral("Ошибка выполнения");
 }
 
 bool isSkipped(QChar c)
@@ -71,21 +71,13 @@ double radixLiteral(const std::u16string& s, std::size_t pos, int base)
 }  // namespace
 
 RuntimeError::RuntimeError(RuntimeErrorKind kind)
-    : std::runtime_error(errorName(kind)), kind_(kind)
+    : std::runtime_error(messageOf(kind).toStdString()), kind_(kind)
 {
 }
 
 QString RuntimeError::message() const
 {
-    switch (kind_) {
-    case RuntimeErrorKind::Overflow:
-        return QStringLiteral("Ошибка выполнения: переполнение");
-    case RuntimeErrorKind::SubscriptOutOfRange:
-        return QStringLiteral("Ошибка выполнения: индекс за пределами допустимого диапазона");
-    case RuntimeErrorKind::DivisionByZero:
-        return QStringLiteral("Ошибка выполнения: деление на ноль");
-    }
-    return QStringLiteral("Ошибка выполнения");
+    return QString::fromStdString(what());
 }
 
 double Val(const QString& text)

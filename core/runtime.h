@@ -19,7 +19,8 @@ class RuntimeError : public std::runtime_error {
 public:
     explicit RuntimeError(RuntimeErrorKind kind);
     RuntimeErrorKind kind() const { return kind_; }
-    // The Russian text the pupil sees in the message box.
+    // The Russian text the pupil sees in the message box (what() holds it in
+    // UTF-8).
     QString message() const;
 
 private:

@@ -31,28 +31,16 @@ namespace {
 // The value of one digit character, or -1 for any other character.
 int digitValue(QChar c)
 {
-    const char16_t u = c.unicode();
+    // A Cyrillic letter that looks like a Latin one counts as that letter.
+    const qsizetype lookAlike = QStringView(u"АаВСсЕе").indexOf(c);
+    const char16_t u = lookAlike < 0 ? c.unicode() : u"AaBCcEe"[lookAlike];
     if (u >= u'0' && u <= u'9')
         return u - u'0';
     if (u >= u'A' && u <= u'Z')
         return u - u'A' + 10;
     if (u >= u'a' && u <= u'z')
         return u - u'a' + 10;
-    switch (u) {
-    case u'А':
-    case u'а':
-        return 10;
-    case u'В':
-        return 11;
-    case u'С':
-    case u'с':
-        return 12;
-    case u'Е':
-    case u'е':
-        return 14;
-    default:
-        return -1;
-    }
+    return -1;
 }
 
 // The number the reply writes in `radix`, one character a digit, blanks as
