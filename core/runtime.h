@@ -27,6 +27,14 @@ private:
     RuntimeErrorKind kind_;
 };
 
+// Whether Val skips the character wherever it stands: a blank, a tab or a
+// line feed.
+bool SkippedByVal(QChar c);
+
+// The value of a digit character: 0-9, then the letters A-Z, in either case,
+// for 10-35; -1 for any other character.
+int DigitValue(char16_t c);
+
 // The number at the start of a text. Blanks, tabs and line feeds are skipped
 // anywhere, reading stops at the first character that cannot continue the
 // number, and a text with no digits gives 0. "&H" and "&O" introduce hex and

@@ -33,14 +33,7 @@ int digitValue(QChar c)
 {
     // A Cyrillic letter that looks like a Latin one counts as that letter.
     const qsizetype lookAlike = QStringView(u"АаВСсЕе").indexOf(c);
-    const char16_t u = lookAlike < 0 ? c.unicode() : u"AaBCcEe"[lookAlike];
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'Z')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'z')
-        return u - u'a' + 10;
-    return -1;
+    return DigitValue(lookAlike < 0 ? c.unicode() : u"AaBCcEe"[lookAlike]);
 }
 
 // The number the reply writes in `radix`, one character a digit, blanks as
@@ -50,7 +43,7 @@ std::optional<int> letterNumeral(const QString& reply, int radix)
     int value = 0;
     bool anyDigit = false;
     for (QChar c : reply) {
-        if (c == u' ' || c == u'\t' || c == u'\n')
+        if (SkippedByVal(c))
             continue;
         const int digit = digitValue(c);
         if (digit < 0 || digit >= radix)
