@@ -3,10 +3,8 @@
 
 #include "form.h"
 
-class QAction;
 class QLineEdit;
 class QMenuBar;
-class QPushButton;
 
 namespace radixon {
 
@@ -48,16 +46,8 @@ private:
     void updateInterface(Mode mode);
 
     QMenuBar* menuBar = nullptr;
-    QAction* регистрац = nullptr;
-    QAction* программа = nullptr;
-    QAction* Инструкци = nullptr;
-
     PrintArea* Picture1 = nullptr;
-    QPushButton* Далее = nullptr;
     QLineEdit* Text1 = nullptr;
-    QPushButton* TESTIROVAN = nullptr;
-    QPushButton* PEREVOD_V10 = nullptr;
-    QPushButton* Выход = nullptr;
 };
 
 }  // namespace radixon
