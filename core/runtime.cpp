@@ -149,8 +149,7 @@ double Val(const QString& text)
     }
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
+    const std::errc ec = std::from_chars(number.data(), number.data() + number.size(), value).ec;
     if (ec == std::errc::result_out_of_range) {
         if (significant && magnitude > 0)
             throw RuntimeError(RuntimeErrorKind::Overflow);
