@@ -73,8 +73,8 @@ void Form1::createMenu()
         return action;
     };
     onTriggered(item("регистрац", QStringLiteral("Регистрация")), [this] { регистрац_Click(); });
-    onTriggered(item("программа", QStringLiteral("О программе")), [this] { программа_Click(); });
-    onTriggered(item("Инструкци", QStringLiteral("Инструкция")), [this] { Инструкци_Click(); });
+    onTriggered(item("программа", QStringLiteral("О программе")), [this] { showPage(aboutPage()); });
+    onTriggered(item("Инструкци", QStringLiteral("Инструкция")), [this] { showPage(instructionPage()); });
     // The chevron a too narrow menu bar shows for the items that do not fit.
     for (auto* more : menuBar->findChildren<QToolButton*>())
         more->setAccessibleName(QStringLiteral("Другие пункты меню"));
@@ -119,10 +119,7 @@ void Form1::closedFromTitleBar()
 void Form1::CaptureSurname()
 {
     const QString typed = Text1->text();
-    if (!typed.isEmpty())
-        m().StudentName = typed;
-    else
-        m().StudentName = dialogs().inputBox(QStringLiteral("Укажите вашу фамилию!"), QString());
+    m().StudentName = typed.isEmpty() ? dialogs().inputBox(QStringLiteral("Укажите вашу фамилию!"), QString()) : typed;
 }
 
 void Form1::Далее_Click()
@@ -155,16 +152,6 @@ void Form1::регистрац_Click()
 {
     updateInterface(Mode::Form);
     focusForScreenReader(Text1);
-}
-
-void Form1::программа_Click()
-{
-    showPage(aboutPage());
-}
-
-void Form1::Инструкци_Click()
-{
-    showPage(instructionPage());
 }
 
 void Form1::showPage(const QStringList& lines)

@@ -36,8 +36,7 @@ private:
     void Выход_Click();
 
     void регистрац_Click();
-    void программа_Click();
-    void Инструкци_Click();
+    // The page of "О программе" or "Инструкция", printed on Picture1.
     void showPage(const QStringList& lines);
 
     // The window's two views: every control (the form), or the page printed
