@@ -9,7 +9,6 @@
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
-#include <optional>
 
 namespace radixon {
 
@@ -270,12 +269,16 @@ PrintArea::PrintArea(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
 }
 
+void PrintArea::print(std::initializer_list<PrintItem> items, LineEnd end)
+{
+    const std::optional<QString> before = textBeforeChange();
+    model_.print(items, end);
+    changed(before);
+}
+
 void PrintArea::setPage(PrintModel page)
 {
-    // Only a screen reader needs the text as it was, to be told what changed;
-    // the join is not paid for without one.
-    const std::optional<QString> before =
-        QAccessible::isActive() ? std::optional<QString>(model_.text()) : std::nullopt;
+    const std::optional<QString> before = textBeforeChange();
     model_ = std::move(page);
     // A screen reader given the page reads the line at the caret first: the
     // first line with something on it, not the blank line a page may open with.
@@ -286,6 +289,20 @@ void PrintArea::setPage(PrintModel page)
         caret_ += static_cast<int>(line.size()) + 1;
     }
     caret_ = std::min(caret_, static_cast<int>(model_.text().size()));
+    changed(before);
+}
+
+// Only a screen reader needs the text as it was, to be told what changed; the
+// join is not paid for without one.
+std::optional<QString> PrintArea::textBeforeChange() const
+{
+    if (!QAccessible::isActive())
+        return std::nullopt;
+    return model_.text();
+}
+
+void PrintArea::changed(const std::optional<QString>& before)
+{
     update();
     if (!before || !QAccessible::isActive())
         return;
@@ -304,7 +321,8 @@ void PrintArea::setPage(PrintModel page)
     QAccessible::updateAccessibility(&valueChange);
     if (after == *before)
         return;
-    // Whatever the two texts share at the start has not changed.
+    // A print adds to the end and a new page replaces the old one; whatever
+    // the two texts share at the start has not changed.
     const auto kept = std::mismatch(before->cbegin(), before->cend(), after.cbegin(), after.cend()).first;
     const int position = static_cast<int>(kept - before->cbegin());
     const QString removed = before->mid(position);

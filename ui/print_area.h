@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 namespace radixon {
 
 // A print area: paints its lines from the top-left corner in its own font and
@@ -16,6 +18,9 @@ class PrintArea : public QWidget {
 public:
     explicit PrintArea(QWidget* parent = nullptr);
 
+    // Prints the items after what the area shows, as PrintModel::print does;
+    // the caret stays where it is.
+    void print(std::initializer_list<PrintItem> items, LineEnd end = LineEnd::End);
     // Clears the area and shows `page` in its place.
     void setPage(PrintModel page);
     void cls() { setPage(PrintModel()); }
@@ -38,6 +43,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // What print and setPage share: the text before a change, taken only
+    // while a screen reader is there to be told, and the change told to it.
+    std::optional<QString> textBeforeChange() const;
+    void changed(const std::optional<QString>& before);
     void paintFocusFrame(QPainter& painter);
     bool holdsControls() const;
     bool outOfProportion() const;

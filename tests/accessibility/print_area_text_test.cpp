@@ -76,7 +76,11 @@ protected:
         QApplication::processEvents();
     }
 
-    void printLines(const QStringList& lines) { area->setPage(PrintModel::ofLines(lines)); }
+    void printLines(const QStringList& lines)
+    {
+        for (const QString& line : lines)
+            area->print({PrintItem::text(line)});
+    }
 
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -265,6 +269,8 @@ TEST_F(OnePrintArea, KeepsTheCaretInsideTheTextAndStartsItAgainOnCls)
     text->setCursorPosition(-3);
     EXPECT_EQ(text->cursorPosition(), 0);
     text->setCursorPosition(2);
+    area->print({PrintItem::text("ef")});
+    EXPECT_EQ(text->cursorPosition(), 2) << "a print adds at the end, after the caret";
     area->cls();
     EXPECT_EQ(text->cursorPosition(), 0);
     // A new page starts it on its first line with something on it.
