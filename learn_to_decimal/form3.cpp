@@ -2,6 +2,11 @@
 #include "form3.h"
 
 #include "practice_form.h"
+#include "print_area.h"
+#include "screen_reader.h"
+#include "solutions.h"
+
+#include <QPushButton>
 
 namespace radixon {
 
@@ -44,15 +49,31 @@ const WindowDesign& form3Design()
     return form3;
 }
 
-}  // namespace
-
 // Practice in giving a number written in the radix in decimal: the number is
 // drawn from 80..269, and the worked solution is the number expanded into
 // powers of the radix, then worked out.
+class Form3 final : public PracticeForm {
+public:
+    explicit Form3(FormContext context)
+        : PracticeForm(FormId::Form3, context, form3Design(), TaskDirection::RadixToDecimal, 8 * 10)
+    {
+        onClick(control<QPushButton>("Назад"), [this] { backToMainWindow(); });
+    }
+
+protected:
+    // The number expanded into powers of the radix, then worked out.
+    void Показать_решение_Click() override
+    {
+        Picture1->setPage(ExpandedSum(m()));
+        focusForScreenReader(Picture1);
+    }
+};
+
+}  // namespace
+
 std::unique_ptr<Form> createForm3(FormContext context)
 {
-    return std::make_unique<PracticeForm>(FormId::Form3, context, form3Design(), TaskDirection::RadixToDecimal,
-                                          8 * 10, "Назад");
+    return std::make_unique<Form3>(context);
 }
 
 }  // namespace radixon

@@ -2,6 +2,11 @@
 #include "form2.h"
 
 #include "practice_form.h"
+#include "print_area.h"
+#include "screen_reader.h"
+#include "solutions.h"
+
+#include <QPushButton>
 
 namespace radixon {
 
@@ -44,14 +49,33 @@ const WindowDesign& form2Design()
     return form2;
 }
 
-}  // namespace
-
 // Practice in writing a decimal number in the radix: the number is drawn
 // from 30..219, and the worked solution is the table of successive divisions.
+class Form2 final : public PracticeForm {
+public:
+    explicit Form2(FormContext context)
+        : PracticeForm(FormId::Form2, context, form2Design(), TaskDirection::DecimalToRadix, 3 * 10)
+    {
+        onClick(control<QPushButton>("Выход"), [this] { backToMainWindow(); });
+    }
+
+protected:
+    void Показать_решение_Click() override
+    {
+        if (const std::optional<QString> why = NoDivisionTableYet(m())) {
+            warn(dialogs(), *why);
+            return;
+        }
+        Picture1->setPage(ExpandIntoDivisionTable(m()));
+        focusForScreenReader(Picture1);
+    }
+};
+
+}  // namespace
+
 std::unique_ptr<Form> createForm2(FormContext context)
 {
-    return std::make_unique<PracticeForm>(FormId::Form2, context, form2Design(), TaskDirection::DecimalToRadix,
-                                          3 * 10, "Выход");
+    return std::make_unique<Form2>(context);
 }
 
 }  // namespace radixon

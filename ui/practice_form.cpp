@@ -4,7 +4,6 @@
 #include "conversion.h"
 #include "print_area.h"
 #include "screen_reader.h"
-#include "solutions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +12,7 @@
 namespace radixon {
 
 PracticeForm::PracticeForm(FormId id, FormContext context, const WindowDesign& design, TaskDirection direction,
-                           int taskBase, const char* backButton)
+                           int taskBase)
     : Form(id, context, design), direction_(direction), taskBase_(taskBase)
 {
     buildDesign(this);
@@ -25,7 +24,6 @@ PracticeForm::PracticeForm(FormId id, FormContext context, const WindowDesign& d
     onClick(control<QPushButton>("Ввод_числа"), [this] { Ввод_числа_Click(); });
     onClick(control<QPushButton>("Ввод_ответа"), [this] { Ввод_ответа_Click(); });
     onClick(control<QPushButton>("Показать_решение"), [this] { Показать_решение_Click(); });
-    onClick(control<QPushButton>(backButton), [this] { backToMainWindow(); });
 }
 
 void PracticeForm::Form_Load()
@@ -53,23 +51,6 @@ void PracticeForm::Ввод_ответа_Click()
     const QString reply = askAnswer(dialogs());
     m().StudentAnswer = AnswerValue(reply);
     showAnswerVerdict(dialogs(), IsRightPracticeAnswer(m(), direction_, reply));
-}
-
-// A number to write into the radix is worked out as the table of successive
-// divisions; one to give in decimal as the number expanded into powers of the
-// radix, then worked out.
-void PracticeForm::Показать_решение_Click()
-{
-    if (direction_ == TaskDirection::DecimalToRadix) {
-        if (const std::optional<QString> why = NoDivisionTableYet(m())) {
-            warn(dialogs(), *why);
-            return;
-        }
-        Picture1->setPage(ExpandIntoDivisionTable(m()));
-    } else {
-        Picture1->setPage(ExpandedSum(m()));
-    }
-    focusForScreenReader(Picture1);
 }
 
 }  // namespace radixon
