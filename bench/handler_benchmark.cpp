@@ -10,7 +10,7 @@
 #include "information_pages.h"
 #include "print_area.h"
 #include "program_driver.h"
-#include "test_rules.h"
+#include "tasks.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -413,7 +413,7 @@ std::vector<Case> cases()
     }
 
     // The test window.
-    const QString ToBinary = DecimalToRadixInstruction(2);
+    const QString ToBinary = TaskInstruction(TaskDirection::DecimalToRadix, 2);
     list.push_back({
         .name = "Form4/Command1",
         .form = FormId::Form4,
@@ -497,8 +497,8 @@ std::vector<Case> cases()
                 const int number = t.m().TaskNumber;
                 const QString binary = QString::number(number, 2);
                 if (secondHalf)
-                    expect(t.m().TasksIssued == 2 && label == RadixToDecimalInstruction() && shown == binary &&
-                               t.m().RightAnswer == number,
+                    expect(t.m().TasksIssued == 2 && label == TaskInstruction(TaskDirection::RadixToDecimal, 2) &&
+                               shown == binary && t.m().RightAnswer == number,
                            why, "second-half task not issued: " + text(label) + ' ' + text(shown));
                 else
                     expect(t.m().TasksIssued == 1 && label == ToBinary && shown == QString::number(number) &&
@@ -556,8 +556,9 @@ std::vector<Case> cases()
             },
             .check = [](Tutor& t, const std::string& why) {
                 const QStringList lines = t.lines(FormId::Form4);
-                expect(lines.size() == 9 && lines.contains(GreetingLine(Surname)) &&
-                           lines.contains(PossiblePointsLine(6)) && lines.contains(PercentageLine(50)),
+                expect(lines.size() == 9 && lines.contains(QStringLiteral("           Уважаемый  Иванов!")) &&
+                           lines.contains(QStringLiteral("   Из  6 возможных баллов Вы набрали")) &&
+                           lines.contains(QStringLiteral("    Ваш результат:   50 % ")),
                        why, "no result page: " + text(lines.join(u'\n')));
             },
         });

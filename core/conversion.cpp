@@ -5,14 +5,9 @@
 
 namespace radixon {
 
-Int16 TypedRadix(const QString& text)
-{
-    return ValToInt16(text).value_or(0);
-}
-
 bool ReadRadixBox(Модуль1& m, Dialogs& dialogs, const QString& box)
 {
-    m.Radix = TypedRadix(box);
+    m.Radix = ValToInt16(box).value_or(0);
     const bool asked = m.Radix < 2;
     AskRadix(m, dialogs);
     return asked;

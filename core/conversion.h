@@ -16,12 +16,9 @@ namespace radixon {
 // the quotient and the remainder just stored in Digits.
 using DivisionObserver = std::function<void(Int16 dividend, Int16 radix, double quotient, Int16 remainder)>;
 
-// The radix typed in a box, taken to 16 bits. A text beyond 16 bits is no
-// radix either: it reads as 0, which AskRadix refuses.
-Int16 TypedRadix(const QString& text);
-
-// Radix := the radix typed in its box, asked for again by AskRadix while
-// below 2. Returns whether it was asked for: the box then no longer shows the
+// Radix := the radix typed in its box, taken to 16 bits, asked for again by
+// AskRadix while below 2 (a text beyond 16 bits is no radix either: it reads
+// as 0). Returns whether it was asked for: the box then no longer shows the
 // radix in use.
 bool ReadRadixBox(Модуль1& m, Dialogs& dialogs, const QString& box);
 

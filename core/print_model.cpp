@@ -23,19 +23,10 @@ void PrintModel::print(std::initializer_list<PrintItem> items, LineEnd end)
         lineOpen_ = false;
 }
 
-void PrintModel::printLine(const QString& text)
-{
-    if (text.isEmpty())
-        print({});
-    else
-        print({PrintItem::text(text)});
-}
-
 PrintModel PrintModel::ofLines(const QStringList& lines)
 {
     PrintModel page;
-    for (const QString& line : lines)
-        page.printLine(line);
+    page.lines_ = lines;
     return page;
 }
 

@@ -31,11 +31,10 @@ public:
     // LineEnd::End (always so for a print with no items) the next print starts
     // a new line.
     void print(std::initializer_list<PrintItem> items, LineEnd end = LineEnd::End);
-    // One whole line of text; the empty text prints an empty line.
-    void printLine(const QString& text);
     void cls();
 
-    // A page of whole lines, one print each.
+    // A page of whole lines, as printed one print a line (the empty text is an
+    // empty line).
     static PrintModel ofLines(const QStringList& lines);
 
     const QStringList& lines() const { return lines_; }

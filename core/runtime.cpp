@@ -11,39 +11,22 @@ namespace radixon {
 
 namespace {
 
-const char* errorName(RuntimeErrorKind kind)
+QString messageOf(RuntimeErrorKind kind)
 {
     switch (kind) {
     case RuntimeErrorKind::Overflow:
-        return "16-bit overflow";
+        return QStringLiteral("Ошибка выполнения: переполнение");
     case RuntimeErrorKind::SubscriptOutOfRange:
-        return "subscript out of range";
+        return QStringLiteral("Ошибка выполнения: индекс за пределами допустимого диапазона");
     case RuntimeErrorKind::DivisionByZero:
-        return "division by zero";
+        return QStringLiteral("Ошибка выполнения: деление на ноль");
     }
-    return "runtime error";
-}
-
-bool isSkipped(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n';
+    return QStringLiteral("Ошибка выполнения");
 }
 
 bool isAsciiDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
-}
-
-int hexValue(char16_t c, int base)
-{
-    int v = -1;
-    if (c >= u'0' && c <= u'9')
-        v = c - u'0';
-    else if (c >= u'a' && c <= u'f')
-        v = c - u'a' + 10;
-    else if (c >= u'A' && c <= u'F')
-        v = c - u'A' + 10;
-    return v >= 0 && v < base ? v : -1;
 }
 
 // "&H7FFF" and "&O17": up to 4 hex digits (or 6 octal) are a 16-bit pattern,
@@ -53,8 +36,8 @@ double radixLiteral(const std::u16string& s, std::size_t pos, int base)
     std::uint64_t value = 0;
     std::size_t digits = 0;
     for (; pos < s.size(); ++pos) {
-        const int v = hexValue(s[pos], base);
-        if (v < 0)
+        const int v = DigitValue(s[pos]);
+        if (v < 0 || v >= base)
             break;
         if (value == 0 && v == 0)
             continue;  // leading zeros do not widen the pattern
@@ -70,22 +53,30 @@ double radixLiteral(const std::u16string& s, std::size_t pos, int base)
 
 }  // namespace
 
+bool SkippedByVal(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+int DigitValue(char16_t c)
+{
+    if (isAsciiDigit(c))
+        return c - u'0';
+    if (c >= u'A' && c <= u'Z')
+        return c - u'A' + 10;
+    if (c >= u'a' && c <= u'z')
+        return c - u'a' + 10;
+    return -1;
+}
+
 RuntimeError::RuntimeError(RuntimeErrorKind kind)
-    : std::runtime_error(errorName(kind)), kind_(kind)
+    : std::runtime_error(messageOf(kind).toStdString()), kind_(kind)
 {
 }
 
 QString RuntimeError::message() const
 {
-    switch (kind_) {
-    case RuntimeErrorKind::Overflow:
-        return QStringLiteral("Ошибка выполнения: переполнение");
-    case RuntimeErrorKind::SubscriptOutOfRange:
-        return QStringLiteral("Ошибка выполнения: индекс за пределами допустимого диапазона");
-    case RuntimeErrorKind::DivisionByZero:
-        return QStringLiteral("Ошибка выполнения: деление на ноль");
-    }
-    return QStringLiteral("Ошибка выполнения");
+    return QString::fromStdString(what());
 }
 
 double Val(const QString& text)
@@ -93,7 +84,7 @@ double Val(const QString& text)
     std::u16string s;
     s.reserve(text.size());
     for (QChar c : text)
-        if (!isSkipped(c))
+        if (!SkippedByVal(c))
             s.push_back(c.unicode());
 
     std::size_t pos = 0;
@@ -158,8 +149,7 @@ double Val(const QString& text)
     }
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
+    const std::errc ec = std::from_chars(number.data(), number.data() + number.size(), value).ec;
     if (ec == std::errc::result_out_of_range) {
         if (significant && magnitude > 0)
             throw RuntimeError(RuntimeErrorKind::Overflow);
@@ -176,7 +166,7 @@ double AnswerValue(const QString& text)
         return Val(text);
     } catch (const RuntimeError&) {
         for (QChar c : text) {
-            if (!isSkipped(c))
+            if (!SkippedByVal(c))
                 return c == u'-' ? -std::numeric_limits<double>::infinity()
                                  : std::numeric_limits<double>::infinity();
         }

@@ -19,12 +19,21 @@ class RuntimeError : public std::runtime_error {
 public:
     explicit RuntimeError(RuntimeErrorKind kind);
     RuntimeErrorKind kind() const { return kind_; }
-    // The Russian text the pupil sees in the message box.
+    // The Russian text the pupil sees in the message box (what() holds it in
+    // UTF-8).
     QString message() const;
 
 private:
     RuntimeErrorKind kind_;
 };
+
+// Whether Val skips the character wherever it stands: a blank, a tab or a
+// line feed.
+bool SkippedByVal(QChar c);
+
+// The value of a digit character: 0-9, then the letters A-Z, in either case,
+// for 10-35; -1 for any other character.
+int DigitValue(char16_t c);
 
 // The number at the start of a text. Blanks, tabs and line feeds are skipped
 // anywhere, reading stops at the first character that cannot continue the

@@ -12,13 +12,6 @@ namespace radixon {
 
 namespace {
 
-void printDivisionRow(PrintModel& page, Int16 dividend, Int16 radix, double quotient, Int16 remainder)
-{
-    page.print({PrintItem::text(FormatDigits(dividend)), PrintItem::text(QStringLiteral("  :    ")),
-                PrintItem::number(radix), PrintItem::text(QStringLiteral(" = ")), PrintItem::number(quotient),
-                PrintItem::text(QStringLiteral("(")), PrintItem::number(remainder), PrintItem::text(QStringLiteral(")"))});
-}
-
 // The number in the radix at the head of the sum. Up to radix 10 every digit
 // is one character and the digits run together as one numeral; above it they
 // stay apart, as the task showed them, or 13 and 11 would read as 1311.
@@ -69,8 +62,13 @@ std::optional<QString> NoDivisionTableYet(const Модуль1& m)
 PrintModel ExpandIntoDivisionTable(Модуль1& m)
 {
     PrintModel page;
+    // One row a division step: the dividend, the radix, the quotient and, in
+    // brackets, the remainder.
     ExpandDigits(m, [&page](Int16 dividend, Int16 radix, double quotient, Int16 remainder) {
-        printDivisionRow(page, dividend, radix, quotient, remainder);
+        page.print({PrintItem::text(FormatDigits(dividend)), PrintItem::text(QStringLiteral("  :    ")),
+                    PrintItem::number(radix), PrintItem::text(QStringLiteral(" = ")), PrintItem::number(quotient),
+                    PrintItem::text(QStringLiteral("(")), PrintItem::number(remainder),
+                    PrintItem::text(QStringLiteral(")"))});
     });
     // The last quotient is the top digit: with it Digits holds the whole answer.
     m.digit(m.DigitTop) = m.Dividend;

@@ -7,6 +7,13 @@
 
 namespace radixon {
 
+QString TaskInstruction(TaskDirection direction, Int16 radix)
+{
+    if (direction == TaskDirection::DecimalToRadix)
+        return QStringLiteral("Переведите из 10-й с.с. в ") + Str(radix) + QStringLiteral("-ую с.с.");
+    return QStringLiteral("Переведите в 10-ую с.с. ");
+}
+
 QString TaskAsShown(const Модуль1& m, TaskDirection direction)
 {
     return direction == TaskDirection::DecimalToRadix ? Str(m.TaskNumber) : DigitsText(m);
@@ -24,28 +31,9 @@ namespace {
 // The value of one digit character, or -1 for any other character.
 int digitValue(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'Z')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'z')
-        return u - u'a' + 10;
-    switch (u) {
-    case u'А':
-    case u'а':
-        return 10;
-    case u'В':
-        return 11;
-    case u'С':
-    case u'с':
-        return 12;
-    case u'Е':
-    case u'е':
-        return 14;
-    default:
-        return -1;
-    }
+    // A Cyrillic letter that looks like a Latin one counts as that letter.
+    const qsizetype lookAlike = QStringView(u"АаВСсЕе").indexOf(c);
+    return DigitValue(lookAlike < 0 ? c.unicode() : u"AaBCcEe"[lookAlike]);
 }
 
 // The number the reply writes in `radix`, one character a digit, blanks as
@@ -55,7 +43,7 @@ std::optional<int> letterNumeral(const QString& reply, int radix)
     int value = 0;
     bool anyDigit = false;
     for (QChar c : reply) {
-        if (c == u' ' || c == u'\t' || c == u'\n')
+        if (SkippedByVal(c))
             continue;
         const int digit = digitValue(c);
         if (digit < 0 || digit >= radix)

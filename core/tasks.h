@@ -11,6 +11,9 @@ namespace radixon {
 // number written in the radix to give in decimal.
 enum class TaskDirection { DecimalToRadix, RadixToDecimal };
 
+// What a task of `direction` in `radix` asks the pupil to do.
+QString TaskInstruction(TaskDirection direction, Int16 radix);
+
 // The task's number as a task of `direction` shows it: the decimal number, or
 // the digits left by ExpandDigits.
 QString TaskAsShown(const Модуль1& m, TaskDirection direction);

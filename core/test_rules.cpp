@@ -3,22 +3,44 @@
 
 namespace radixon {
 
-void OpenTest(Модуль1& m)
-{
-    m.TasksIssued = 0;
-    m.CorrectCount = 0;
-    m.LastAnswered = 0;
-}
+namespace {
 
+// The half task `tasksIssued` of a test of `taskTotal` tasks belongs to. The
+// boundary Int(taskTotal / 2) + 1 is taken in floating point, so an odd or
+// negative total still splits somewhere instead of failing.
 TaskDirection DirectionOf(Int16 tasksIssued, Int16 taskTotal)
 {
     const double boundary = Int(static_cast<double>(taskTotal) / 2) + 1;
     return tasksIssued < boundary ? TaskDirection::DecimalToRadix : TaskDirection::RadixToDecimal;
 }
 
+// A test counter raised by one. It stops at 32767: a pupil who keeps pressing
+// past the end only keeps being told to look at the result.
 Int16 NextCount(Int16 counter)
 {
     return counter == INT16_MAX ? counter : Add16(counter, 1);
+}
+
+QString VerdictLine(double percentage)
+{
+    // The bands are whole numbers compared with the rounded percentage, so
+    // 59.96 is already average; checked in the order teachers wrote them.
+    if (percentage < 60)
+        return QStringLiteral("    Вам следует подготовиться лучше!");
+    if (70 <= percentage && percentage < 90)
+        return QStringLiteral("     У Вас хороший результат!");
+    if (percentage >= 90)
+        return QStringLiteral("     У Вас отличный результат!!!");
+    return QStringLiteral("     У Вас средний результат!");
+}
+
+}  // namespace
+
+void OpenTest(Модуль1& m)
+{
+    m.TasksIssued = 0;
+    m.CorrectCount = 0;
+    m.LastAnswered = 0;
 }
 
 const QString& TestOverWarning()
@@ -38,27 +60,16 @@ bool TestIsOver(const Модуль1& m)
     return m.TasksIssued > m.TaskTotal;
 }
 
-QString DecimalToRadixInstruction(Int16 radix)
-{
-    return QStringLiteral("Переведите из 10-й с.с. в ") + Str(radix) + QStringLiteral("-ую с.с.");
-}
-
-QString RadixToDecimalInstruction()
-{
-    return QStringLiteral("Переведите в 10-ую с.с. ");
-}
-
 TestTask IssueTestTask(Модуль1& m, RandomSource& random)
 {
     RandomTaskNumber(m, random, 199, 50);
     ExpandDigits(m);
     const TaskDirection direction = DirectionOf(m.TasksIssued, m.TaskTotal);
-    if (direction == TaskDirection::DecimalToRadix) {
+    if (direction == TaskDirection::DecimalToRadix)
         DigitsAnswer(m);
-        return {DecimalToRadixInstruction(m.Radix), TaskAsShown(m, direction)};
-    }
-    m.RightAnswer = m.TaskNumber;
-    return {RadixToDecimalInstruction(), TaskAsShown(m, direction)};
+    else
+        m.RightAnswer = m.TaskNumber;
+    return {TaskInstruction(direction, m.Radix), TaskAsShown(m, direction)};
 }
 
 TestAnswer TakeTestAnswer(Модуль1& m, const QString& reply)
@@ -91,46 +102,6 @@ void CommitTestAnswer(Модуль1& m, TestAnswer answer)
         m.CorrectCount = NextCount(m.CorrectCount);
 }
 
-double TestPercentage(Int16 correctCount, Int16 taskTotal)
-{
-    if (taskTotal == 0)
-        throw RuntimeError(RuntimeErrorKind::DivisionByZero);
-    return Round(static_cast<double>(correctCount) / static_cast<double>(taskTotal) * 100, 1);
-}
-
-QString GreetingLine(const QString& studentName)
-{
-    return QStringLiteral("           Уважаемый  ") + studentName + QStringLiteral("!");
-}
-
-QString PossiblePointsLine(Int16 taskTotal)
-{
-    return QStringLiteral("   Из ") + Str(taskTotal) + QStringLiteral(" возможных баллов Вы набрали");
-}
-
-QString ScoredPointsLine(Int16 correctCount)
-{
-    return QStringLiteral("        ") + Str(correctCount) + QStringLiteral("   бал.  ");
-}
-
-QString PercentageLine(double percentage)
-{
-    return QStringLiteral("    Ваш результат:  ") + Str(percentage) + QStringLiteral(" % ");
-}
-
-QString VerdictLine(double percentage)
-{
-    // The bands are whole numbers compared with the rounded percentage, so
-    // 59.96 is already average; checked in the order teachers wrote them.
-    if (percentage < 60)
-        return QStringLiteral("    Вам следует подготовиться лучше!");
-    if (70 <= percentage && percentage < 90)
-        return QStringLiteral("     У Вас хороший результат!");
-    if (percentage >= 90)
-        return QStringLiteral("     У Вас отличный результат!!!");
-    return QStringLiteral("     У Вас средний результат!");
-}
-
 std::optional<QString> NoResultPageYet(const Модуль1& m)
 {
     if (m.TaskTotal != 0)
@@ -140,13 +111,20 @@ std::optional<QString> NoResultPageYet(const Модуль1& m)
 
 PrintModel ResultPage(const Модуль1& m)
 {
-    const double percentage = TestPercentage(m.CorrectCount, m.TaskTotal);
-    PrintModel page;
-    for (const QString& line : {QString(), GreetingLine(m.StudentName), QString(), PossiblePointsLine(m.TaskTotal),
-                                ScoredPointsLine(m.CorrectCount), QString(), PercentageLine(percentage), QString(),
-                                VerdictLine(percentage)})
-        page.printLine(line);
-    return page;
+    if (m.TaskTotal == 0)
+        throw RuntimeError(RuntimeErrorKind::DivisionByZero);
+    const double percentage = Round(static_cast<double>(m.CorrectCount) / static_cast<double>(m.TaskTotal) * 100, 1);
+    return PrintModel::ofLines({
+        QString(),
+        QStringLiteral("           Уважаемый  ") + m.StudentName + QStringLiteral("!"),
+        QString(),
+        QStringLiteral("   Из ") + Str(m.TaskTotal) + QStringLiteral(" возможных баллов Вы набрали"),
+        QStringLiteral("        ") + Str(m.CorrectCount) + QStringLiteral("   бал.  "),
+        QString(),
+        QStringLiteral("    Ваш результат:  ") + Str(percentage) + QStringLiteral(" % "),
+        QString(),
+        VerdictLine(percentage),
+    });
 }
 
 }  // namespace radixon

@@ -24,15 +24,6 @@ namespace radixon {
 // the last visit left them.
 void OpenTest(Модуль1& m);
 
-// The half task `tasksIssued` of a test of `taskTotal` tasks belongs to. The
-// boundary Int(taskTotal / 2) + 1 is taken in floating point, so an odd or
-// negative total still splits somewhere instead of failing.
-TaskDirection DirectionOf(Int16 tasksIssued, Int16 taskTotal);
-
-// A test counter raised by one. It stops at 32767: a pupil who keeps pressing
-// past the end only keeps being told to look at the result.
-Int16 NextCount(Int16 counter);
-
 // Shown by both test buttons once every task has been issued.
 const QString& TestOverWarning();
 
@@ -50,10 +41,6 @@ struct TestTask {
     QString instruction;
     QString shownNumber;
 };
-
-// Label2's instruction for each half.
-QString DecimalToRadixInstruction(Int16 radix);
-QString RadixToDecimalInstruction();
 
 // Issues task TasksIssued in the radix in Radix (at least 2): draws
 // TaskNumber from 50..248 and expands it into Digits, DigitTop and Dividend;
@@ -75,25 +62,16 @@ void ShowTestAnswer(Dialogs& dialogs, TestAnswer answer);
 // task, and a right one is scored.
 void CommitTestAnswer(Модуль1& m, TestAnswer answer);
 
-// Right answers out of the possible points (one per task, issued or not), in
-// per cent rounded to one decimal with halves to the even digit. The total
-// must not be 0.
-double TestPercentage(Int16 correctCount, Int16 taskTotal);
-
-// The text lines of the result page, blanks as the teacher expects to see them.
-QString GreetingLine(const QString& studentName);
-QString PossiblePointsLine(Int16 taskTotal);
-QString ScoredPointsLine(Int16 correctCount);
-QString PercentageLine(double percentage);
-QString VerdictLine(double percentage);
-
 // Why there is no result page to show yet: without a number of tasks there
 // are no possible points to measure the result against. Nothing once there is
 // one.
 std::optional<QString> NoResultPageYet(const Модуль1& m);
 
 // The whole result page for the surname, the points and the percentage the
-// shared state holds now. It reads them only; TaskTotal must not be 0.
+// shared state holds now, blanks as the teacher expects to see them: right
+// answers out of the possible points (one per task, issued or not), in per
+// cent rounded to one decimal with halves to the even digit, and the verdict.
+// It reads the state only; TaskTotal must not be 0.
 PrintModel ResultPage(const Модуль1& m);
 
 }  // namespace radixon

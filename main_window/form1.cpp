@@ -72,15 +72,12 @@ void Form1::createMenu()
         action->setObjectName(QString::fromUtf8(name));
         return action;
     };
-    регистрац = item("регистрац", QStringLiteral("Регистрация"));
-    программа = item("программа", QStringLiteral("О программе"));
-    Инструкци = item("Инструкци", QStringLiteral("Инструкция"));
+    onTriggered(item("регистрац", QStringLiteral("Регистрация")), [this] { регистрац_Click(); });
+    onTriggered(item("программа", QStringLiteral("О программе")), [this] { showPage(aboutPage()); });
+    onTriggered(item("Инструкци", QStringLiteral("Инструкция")), [this] { showPage(instructionPage()); });
     // The chevron a too narrow menu bar shows for the items that do not fit.
     for (auto* more : menuBar->findChildren<QToolButton*>())
         more->setAccessibleName(QStringLiteral("Другие пункты меню"));
-    onTriggered(регистрац, [this] { регистрац_Click(); });
-    onTriggered(программа, [this] { программа_Click(); });
-    onTriggered(Инструкци, [this] { Инструкци_Click(); });
 }
 
 void Form1::createControls()
@@ -95,19 +92,15 @@ void Form1::createControls()
     buildDesign(client, menuBar->heightForWidth(twips(form1Design().clientTwips.width())));
 
     Picture1 = control<PrintArea>("Picture1");
-    Далее = control<QPushButton>("Далее");
     Text1 = control<QLineEdit>("Text1");
-    TESTIROVAN = control<QPushButton>("TESTIROVAN");
-    PEREVOD_V10 = control<QPushButton>("PEREVOD_V10");
-    Выход = control<QPushButton>("Выход");
     Text1->setToolTip(QStringLiteral("Поле для ввода фамилии"));
     // A pupil who starts typing the surname at once finds it in the box.
     Text1->setFocus();
 
-    onClick(Далее, [this] { Далее_Click(); });
-    onClick(PEREVOD_V10, [this] { PEREVOD_V10_Click(); });
-    onClick(TESTIROVAN, [this] { TESTIROVAN_Click(); });
-    onClick(Выход, [this] { Выход_Click(); });
+    onClick(control<QPushButton>("Далее"), [this] { Далее_Click(); });
+    onClick(control<QPushButton>("PEREVOD_V10"), [this] { PEREVOD_V10_Click(); });
+    onClick(control<QPushButton>("TESTIROVAN"), [this] { TESTIROVAN_Click(); });
+    onClick(control<QPushButton>("Выход"), [this] { Выход_Click(); });
 }
 
 void Form1::Form_Load()
@@ -126,10 +119,7 @@ void Form1::closedFromTitleBar()
 void Form1::CaptureSurname()
 {
     const QString typed = Text1->text();
-    if (!typed.isEmpty())
-        m().StudentName = typed;
-    else
-        m().StudentName = dialogs().inputBox(QStringLiteral("Укажите вашу фамилию!"), QString());
+    m().StudentName = typed.isEmpty() ? dialogs().inputBox(QStringLiteral("Укажите вашу фамилию!"), QString()) : typed;
 }
 
 void Form1::Далее_Click()
@@ -162,16 +152,6 @@ void Form1::регистрац_Click()
 {
     updateInterface(Mode::Form);
     focusForScreenReader(Text1);
-}
-
-void Form1::программа_Click()
-{
-    showPage(aboutPage());
-}
-
-void Form1::Инструкци_Click()
-{
-    showPage(instructionPage());
 }
 
 void Form1::showPage(const QStringList& lines)

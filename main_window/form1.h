@@ -3,10 +3,8 @@
 
 #include "form.h"
 
-class QAction;
 class QLineEdit;
 class QMenuBar;
-class QPushButton;
 
 namespace radixon {
 
@@ -38,8 +36,7 @@ private:
     void Выход_Click();
 
     void регистрац_Click();
-    void программа_Click();
-    void Инструкци_Click();
+    // The page of "О программе" or "Инструкция", printed on Picture1.
     void showPage(const QStringList& lines);
 
     // The window's two views: every control (the form), or the page printed
@@ -48,16 +45,8 @@ private:
     void updateInterface(Mode mode);
 
     QMenuBar* menuBar = nullptr;
-    QAction* регистрац = nullptr;
-    QAction* программа = nullptr;
-    QAction* Инструкци = nullptr;
-
     PrintArea* Picture1 = nullptr;
-    QPushButton* Далее = nullptr;
     QLineEdit* Text1 = nullptr;
-    QPushButton* TESTIROVAN = nullptr;
-    QPushButton* PEREVOD_V10 = nullptr;
-    QPushButton* Выход = nullptr;
 };
 
 }  // namespace radixon

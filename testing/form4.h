@@ -5,7 +5,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace radixon {
 

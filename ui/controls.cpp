@@ -122,6 +122,67 @@ void installQtTranslation(QApplication& app)
         delete translator;
 }
 
+void setColours(QWidget* widget, QPalette::ColorRole backRole, QColor back, QPalette::ColorRole foreRole,
+                QColor fore)
+{
+    QPalette palette = widget->palette();
+    if (back.isValid())
+        palette.setColor(backRole, back);
+    if (fore.isValid())
+        palette.setColor(foreRole, fore);
+    widget->setPalette(palette);
+}
+
+// Every control gets its font before its text: a text laid out in the
+// inherited font first would load that font for nothing.
+QPushButton* designedButton(QPushButton* button, const QString& name, const QString& caption, QColor face,
+                            const QFont& font)
+{
+    button->setObjectName(name);
+    button->setFont(font);
+    button->setText(caption);
+    button->setAutoDefault(false);
+    setColours(button, QPalette::Button, face, QPalette::ButtonText, QColor());
+    return button;
+}
+
+// Pupils used to other programs press Return (or the keypad's Enter) on a
+// focused button as often as Space; a button outside a dialog would ignore it.
+class Button : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+            event->accept();
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+// The caption drawn word-wrapped inside the button's contents.
+class WrappingButton final : public Button {
+public:
+    using Button::Button;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(contents, Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+
 }  // namespace
 
 void setupApplication(QApplication& app)
@@ -179,79 +240,11 @@ QFont designFont(const QString& face, double points, bool bold, bool italic)
     return font;
 }
 
-namespace {
-void setColours(QWidget* widget, QPalette::ColorRole backRole, QColor back, QPalette::ColorRole foreRole,
-                QColor fore)
-{
-    QPalette palette = widget->palette();
-    if (back.isValid())
-        palette.setColor(backRole, back);
-    if (fore.isValid())
-        palette.setColor(foreRole, fore);
-    widget->setPalette(palette);
-}
-}  // namespace
-
-namespace {
-// Every control gets its font before its text: a text laid out in the
-// inherited font first would load that font for nothing.
-QPushButton* designedButton(QPushButton* button, const QString& name, const QString& caption, QColor face,
-                            const QFont& font)
-{
-    button->setObjectName(name);
-    button->setFont(font);
-    button->setText(caption);
-    button->setAutoDefault(false);
-    setColours(button, QPalette::Button, face, QPalette::ButtonText, QColor());
-    return button;
-}
-}  // namespace
-
-namespace {
-// Pupils used to other programs press Return (or the keypad's Enter) on a
-// focused button as often as Space; a button outside a dialog would ignore it.
-class Button : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-            event->accept();
-            click();
-            return;
-        }
-        QPushButton::keyPressEvent(event);
-    }
-};
-}  // namespace
-
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
                         const QFont& font)
 {
     return designedButton(new Button(parent), name, caption, face, font);
 }
-
-namespace {
-class WrappingButton final : public Button {
-public:
-    using Button::Button;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(contents, Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-};
-}  // namespace
 
 QPushButton* makeWrappingButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
                                 const QFont& font)

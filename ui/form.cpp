@@ -100,10 +100,9 @@ QWidget* Form::makeControl(QWidget* parent, const ControlDesign& row) const
 
 void Form::buildDesign(QWidget* client, int fixedHeight)
 {
-    const QSize client1(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()) + fixedHeight);
-    const QScreen* screen = screenInUse();
-    if (screen)
-        scale_ = FitFactor(client1, fixedHeight, frameAround(), screen->availableGeometry().size());
+    const QSize designed(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()) + fixedHeight);
+    if (const QScreen* screen = screenInUse())
+        scale_ = FitFactor(designed, fixedHeight, frameAround(), screen->availableGeometry().size());
     resize(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()));
     if (design_.background.isValid()) {
         setAutoFillBackground(true);

@@ -10,8 +10,6 @@ Forms::Forms(Модуль1& state, Dialogs& dialogs, RandomSource& random, std::
 {
 }
 
-Forms::~Forms() = default;
-
 void Forms::registerForm(FormId id, Factory factory)
 {
     factories_[slot(id)] = std::move(factory);

@@ -17,7 +17,6 @@ public:
 
     // onEnd runs after End has hidden every window (the program quits there).
     Forms(Модуль1& state, Dialogs& dialogs, RandomSource& random, std::function<void()> onEnd);
-    ~Forms() override;
 
     void registerForm(FormId id, Factory factory);
 

@@ -4,7 +4,6 @@
 #include "conversion.h"
 #include "print_area.h"
 #include "screen_reader.h"
-#include "test_rules.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,8 +40,7 @@ void PracticeForm::Ввод_числа_Click()
     ReadRadixBox(m(), dialogs(), Text2->text());
     Text2->setText(Str(m().Radix));
     ExpandDigits(m());
-    announceTask(Text1, direction_ == TaskDirection::DecimalToRadix ? DecimalToRadixInstruction(m().Radix)
-                                                                     : RadixToDecimalInstruction());
+    announceTask(Text1, TaskInstruction(direction_, m().Radix));
     Text1->setText(TaskAsShown(m(), direction_));
     DigitsAnswer(m());
 }

@@ -137,58 +137,28 @@ public:
 
     // A query by lines is answered here, from the printed text; one by other
     // boundaries (characters, words, sentences) by Qt's own handling.
-    template <class ByOther, class ByLine>
-    QString byLine(int offset, QAccessible::TextBoundaryType boundary, int* startOffset, int* endOffset,
-                   ByOther byOther, ByLine byLineOf) const
-    {
-        const QString all = area()->text();
-        offset = resolved(offset, all);
-        if (!byLines(boundary))
-            return byOther(offset);
-        if (!valid(offset, all))
-            return invalid(startOffset, endOffset);
-        return byLineOf(all, offset);
-    }
-
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                          int* endOffset) const override
     {
-        return byLine(
-            offset, boundary, startOffset, endOffset,
-            [&](int at) { return QAccessibleTextInterface::textAtOffset(at, boundary, startOffset, endOffset); },
-            [&](const QString& all, int at) { return lineAt(all, at, startOffset, endOffset); });
+        if (byLines(boundary))
+            return lineNear(offset, 0, startOffset, endOffset);
+        return QAccessibleTextInterface::textAtOffset(resolved(offset), boundary, startOffset, endOffset);
     }
 
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                              int* endOffset) const override
     {
-        return byLine(
-            offset, boundary, startOffset, endOffset,
-            [&](int at) { return QAccessibleTextInterface::textBeforeOffset(at, boundary, startOffset, endOffset); },
-            [&](const QString& all, int at) {
-                const int start = lineStart(all, at);
-                if (start == 0) {
-                    *startOffset = *endOffset = 0;
-                    return QString();
-                }
-                return lineAt(all, start - 1, startOffset, endOffset);
-            });
+        if (byLines(boundary))
+            return lineNear(offset, -1, startOffset, endOffset);
+        return QAccessibleTextInterface::textBeforeOffset(resolved(offset), boundary, startOffset, endOffset);
     }
 
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                             int* endOffset) const override
     {
-        return byLine(
-            offset, boundary, startOffset, endOffset,
-            [&](int at) { return QAccessibleTextInterface::textAfterOffset(at, boundary, startOffset, endOffset); },
-            [&](const QString& all, int at) {
-                const int end = lineEnd(all, at);
-                if (end == all.size()) {
-                    *startOffset = *endOffset = end;
-                    return QString();
-                }
-                return lineAt(all, end + 1, startOffset, endOffset);
-            });
+        if (byLines(boundary))
+            return lineNear(offset, 1, startOffset, endOffset);
+        return QAccessibleTextInterface::textAfterOffset(resolved(offset), boundary, startOffset, endOffset);
     }
 
     // Where paintEvent draws the character: lines from the top-left corner,
@@ -196,7 +166,7 @@ public:
     QRect characterRect(int offset) const override
     {
         const QString all = area()->text();
-        if (!valid(offset, all))
+        if (offset < 0 || offset > all.size())
             return QRect();
         const int start = lineStart(all, offset);
         const int row = static_cast<int>(QStringView(all).left(start).count(u'\n'));
@@ -244,19 +214,40 @@ private:
 
     // By the convention of Qt's text interface -1 stands for the end of the
     // text and -2 for the caret.
-    int resolved(int offset, const QString& all) const
+    int resolved(int offset) const
     {
         if (offset == -1)
-            return static_cast<int>(all.size());
+            return characterCount();
         if (offset == -2)
             return area()->caret();
         return offset;
     }
-    static bool valid(int offset, const QString& all) { return offset >= 0 && offset <= all.size(); }
-    static QString invalid(int* startOffset, int* endOffset)
+
+    // The line at the offset (`step` 0), the one before it (-1) or the one
+    // after it (1). Before the first line and after the last there is an
+    // empty text where the text starts or ends.
+    QString lineNear(int offset, int step, int* startOffset, int* endOffset) const
     {
-        *startOffset = *endOffset = -1;
-        return QString();
+        const QString all = area()->text();
+        offset = resolved(offset);
+        if (offset < 0 || offset > all.size()) {
+            *startOffset = *endOffset = -1;
+            return QString();
+        }
+        if (step < 0) {
+            offset = lineStart(all, offset) - 1;
+            if (offset < 0) {
+                *startOffset = *endOffset = 0;
+                return QString();
+            }
+        } else if (step > 0) {
+            offset = lineEnd(all, offset) + 1;
+            if (offset > all.size()) {
+                *startOffset = *endOffset = static_cast<int>(all.size());
+                return QString();
+            }
+        }
+        return lineAt(all, offset, startOffset, endOffset);
     }
 };
 
@@ -286,14 +277,6 @@ void PrintArea::print(std::initializer_list<PrintItem> items, LineEnd end)
     changed(before);
 }
 
-void PrintArea::cls()
-{
-    const std::optional<QString> before = textBeforeChange();
-    model_.cls();
-    caret_ = 0;
-    changed(before);
-}
-
 void PrintArea::setPage(PrintModel page)
 {
     const std::optional<QString> before = textBeforeChange();
@@ -308,18 +291,6 @@ void PrintArea::setPage(PrintModel page)
     }
     caret_ = std::min(caret_, static_cast<int>(model_.text().size()));
     changed(before);
-}
-
-void PrintArea::setCaret(int offset)
-{
-    const int moved = std::clamp(offset, 0, static_cast<int>(model_.text().size()));
-    if (moved == caret_)
-        return;
-    caret_ = moved;
-    if (QAccessible::isActive()) {
-        QAccessibleTextCursorEvent event(this, caret_);
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 // Only a screen reader needs the text as it was, to be told what changed; the
@@ -351,8 +322,8 @@ void PrintArea::changed(const std::optional<QString>& before)
     QAccessible::updateAccessibility(&valueChange);
     if (after == *before)
         return;
-    // A print adds to the end and cls takes everything away; whatever the two
-    // texts share at the start has not changed.
+    // A print adds to the end and a new page replaces the old one; whatever
+    // the two texts share at the start has not changed.
     const auto kept = std::mismatch(before->cbegin(), before->cend(), after.cbegin(), after.cend()).first;
     const int position = static_cast<int>(kept - before->cbegin());
     const QString removed = before->mid(position);
@@ -365,6 +336,18 @@ void PrintArea::changed(const std::optional<QString>& before)
         QAccessible::updateAccessibility(&event);
     } else {
         QAccessibleTextUpdateEvent event(this, position, removed, inserted);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void PrintArea::setCaret(int offset)
+{
+    const int moved = std::clamp(offset, 0, static_cast<int>(model_.text().size()));
+    if (moved == caret_)
+        return;
+    caret_ = moved;
+    if (QAccessible::isActive()) {
+        QAccessibleTextCursorEvent event(this, caret_);
         QAccessible::updateAccessibility(&event);
     }
 }

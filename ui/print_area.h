@@ -18,10 +18,12 @@ class PrintArea : public QWidget {
 public:
     explicit PrintArea(QWidget* parent = nullptr);
 
+    // Prints the items after what the area shows, as PrintModel::print does;
+    // the caret stays where it is.
     void print(std::initializer_list<PrintItem> items, LineEnd end = LineEnd::End);
-    void cls();
     // Clears the area and shows `page` in its place.
     void setPage(PrintModel page);
+    void cls() { setPage(PrintModel()); }
     QString text() const { return model_.text(); }
     // The factor its window is drawn at: below 1 where the whole window is
     // drawn smaller than designed, its font included.
@@ -41,6 +43,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // What print and setPage share: the text before a change, taken only
+    // while a screen reader is there to be told, and the change told to it.
     std::optional<QString> textBeforeChange() const;
     void changed(const std::optional<QString>& before);
     void paintFocusFrame(QPainter& painter);
