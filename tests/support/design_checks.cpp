@@ -79,15 +79,17 @@ void expectControl(Form& window, const ControlDesign& row)
     const std::optional<Kind> kind = kindOf(control, row.kind);
     ASSERT_TRUE(kind) << row.name << " is not of its designed kind";
 
-    if (row.container)
+    if (row.container) {
         EXPECT_EQ(control->parentWidget()->objectName().toStdString(), row.container);
+    }
     const QRect& t = row.twips;
     const QRect pixels(window.twips(t.x()), window.twips(t.y()), window.twips(t.width()), window.twips(t.height()));
     EXPECT_EQ(control->geometry(), pixels)
         << "placed at " << describe(control->geometry()) << " px, the design's twips give " << describe(pixels);
 
-    if (row.kind != ControlKind::PrintArea)
+    if (row.kind != ControlKind::PrintArea) {
         EXPECT_EQ(kind->caption.toStdString(), row.text);
+    }
     expectColour(control, kind->back, row.back, "background");
     expectColour(control, kind->text, row.fore, "text colour");
 
@@ -105,8 +107,9 @@ void expectBuiltFromDesign(Form& window)
 {
     const WindowDesign& design = window.design();
     EXPECT_EQ(window.objectName().toStdString(), design.name);
-    if (design.background.isValid())
+    if (design.background.isValid()) {
         EXPECT_EQ(window.palette().color(QPalette::Window), design.background);
+    }
     for (const ControlDesign& row : design.controls) {
         SCOPED_TRACE(row.name);
         expectControl(window, row);
@@ -118,13 +121,15 @@ void expectSoundDesign(const WindowDesign& design)
     const QRect client(QPoint(0, 0), design.clientTwips);
     for (const ControlDesign& row : design.controls) {
         SCOPED_TRACE(row.name);
-        if (row.kind != ControlKind::PrintArea)
+        if (row.kind != ControlKind::PrintArea) {
             EXPECT_TRUE(client.contains(row.twips)) << "outside the client area: " << describe(row.twips);
+        }
         for (const ControlDesign& other : design.controls) {
             const bool sameContainer = (row.container == nullptr) == (other.container == nullptr) &&
                                        (!row.container || std::string(row.container) == other.container);
-            if (&other < &row && sameContainer)
+            if (&other < &row && sameContainer) {
                 EXPECT_FALSE(row.twips.intersects(other.twips)) << "overlaps " << other.name;
+            }
         }
     }
     for (const char* name : design.tabOrder) {
