@@ -11,8 +11,8 @@
 #   4. the valgrind leak check over a whole scripted session;
 #   5. the Windows build (scripts/windows.sh --test): radixon.exe, its
 #      installer and zip, and the tests built for Windows, run under Wine.
-#      The first run on a machine builds Qt for Windows (about half an hour
-#      on two cores) and caches it; later runs add a few minutes.
+#      The first run on a machine builds Qt for Windows (half an hour to an
+#      hour on two cores) and caches it; later runs add about eight minutes.
 # RADIXON_TEST_QUICK=1 stops after step 1 (for a quick local round; ignored
 # when CI=true, so CI always runs everything).
 set -euo pipefail
