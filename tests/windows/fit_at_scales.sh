@@ -10,6 +10,8 @@ set -euo pipefail
 program="$1"
 work="$2"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=SCRIPTDIR/xvfb.sh
+source "$here/xvfb.sh"
 mkdir -p "$work"
 export WINEPREFIX="$work/prefix"
 wineserver="$(dirname "$(command -v wine64 || echo /usr/lib/wine/wine64)")/wineserver"
@@ -26,13 +28,7 @@ failures=0
 for screen in 1024x768@96 1366x768@120 1366x768@144 1920x1080@144 1920x1080@192; do
   size="${screen%@*}"
   dpi="${screen#*@}"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-  done
-  export DISPLAY=":$(head -n 1 "$work/display")"
+  start_xvfb "$size" "$work"
   timeout 180 "$here/wine.sh" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   timeout 60 "$wineserver" -w || true
   echo "== $size at $((dpi * 100 / 96)) %"
@@ -40,6 +36,5 @@ for screen in 1024x768@96 1366x768@120 1366x768@144 1920x1080@144 1920x1080@192;
     failures=$((failures + 1))
   fi
   stop_display
-  rm -f "$work/display"
 done
 [ "$failures" -eq 0 ]

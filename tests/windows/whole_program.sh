@@ -16,6 +16,8 @@ set -euo pipefail
 dist="$(cd "$1" && pwd)"
 work="$2"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=SCRIPTDIR/xvfb.sh
+source "$here/xvfb.sh"
 rm -rf "$work"
 mkdir -p "$work"
 work="$(cd "$work" && pwd)"
@@ -45,14 +47,7 @@ cleanup() {
   wait 2>/dev/null || true
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 200); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb 1366x768 "$work"
 wine wineboot --init >/dev/null 2>&1 # through wine.sh: the prefix is made once
 
 # wait_for SECONDS COMMAND...: until the command succeeds, or fails after the time.

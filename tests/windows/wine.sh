@@ -43,12 +43,12 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 if [ -n "${DISPLAY:-}" ]; then
   exec env LC_ALL=ru_RU.UTF-8 "$WINE" "$@"
 fi
-display="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$display" 2>/dev/null &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; rm -f "$display"' EXIT
-for _ in $(seq 100); do [ -s "$display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$display")"
+# shellcheck source=SCRIPTDIR/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+screen="$(mktemp -d)"
+xvfb_pid=""
+trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$screen"' EXIT
+start_xvfb 1366x768 "$screen"
 status=0
 env LC_ALL=ru_RU.UTF-8 "$WINE" "$@" || status=$?
 exit "$status"
