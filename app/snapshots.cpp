@@ -7,6 +7,7 @@
 #include "controls.h"
 #include "form.h"
 #include "program.h"
+#include "qt_versions.h"
 #include "runtime.h"
 
 #include <QAbstractButton>
@@ -87,6 +88,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    radixon::qt::scaleToTheScreen();
     QApplication app(argc, argv);
     radixon::setupApplication(app);
 

@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "program.h"
 #include "qt_dialogs.h"
+#include "qt_versions.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int runTutor(int argc, char* argv[], const std::function<void(QWidget&)>& starte
 {
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
+    qt::scaleToTheScreen();
     QApplication app(argc, argv);
     setupApplication(app);
     // The last window is only ever hidden; End is what quits.

@@ -166,7 +166,7 @@ void Form1::showPage(const QStringList& lines)
 // print per line.
 void Form1::updateInterface(Mode mode)
 {
-    for (QWidget* control : Picture1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* control : Picture1->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         control->setVisible(mode == Mode::Form);
     if (mode == Mode::Form)
         Picture1->cls();

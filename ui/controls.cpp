@@ -3,12 +3,12 @@
 
 #include "design_faces.h"
 #include "print_area.h"
+#include "qt_versions.h"
 
 #include <QApplication>
 #include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
@@ -75,14 +75,14 @@ public:
     {
         return icon().actualSize(size, mode, state);
     }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) RADIXON_QT5_CONST override
     {
         return icon().availableSizes(mode, state);
     }
     QIconEngine* clone() const override { return new IconFromFileWhenDrawn(file_); }
 
 private:
-    const QIcon& icon()
+    const QIcon& icon() const
     {
         if (icon_.isNull())
             icon_ = QIcon(file_);
@@ -90,7 +90,7 @@ private:
     }
 
     QString file_;
-    QIcon icon_;
+    mutable QIcon icon_;
 };
 
 class TutorStyle final : public QProxyStyle {
@@ -113,7 +113,7 @@ void installQtTranslation(QApplication& app)
     // The Windows program carries them: it has no Qt installed beside it.
     const QString folder = QStringLiteral(":/i18n");
 #else
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QString folder = qt::translationsFolder();
 #endif
     if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
                          QStringLiteral("_"), folder))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design_faces.h"
 
+#include "qt_versions.h"
+
 #ifdef Q_OS_WIN
 #include <QFontDatabase>
 #endif
@@ -31,7 +33,7 @@ void installDesignFaces()
         const QString design = QString::fromLatin1(face.design);
 #ifdef Q_OS_WIN
         const QString own = QString::fromLatin1(face.windows);
-        if (QFontDatabase::isSmoothlyScalable(own)) {
+        if (qt::isSmoothlyScalable(own)) {
             if (own != design)
                 QFont::insertSubstitution(design, own);
             continue;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
+#include "qt_versions.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", RADIXON_TEST_PLATFORM);
     ::testing::InitGoogleTest(&argc, argv);
+    radixon::qt::scaleToTheScreen();
     QApplication app(argc, argv);
     radixon::setupApplication(app);
     app.setQuitOnLastWindowClosed(false);
