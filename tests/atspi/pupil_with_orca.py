@@ -85,7 +85,7 @@ ALT_TRIES, ALT_WAIT = 3, 15.0
 
 
 def focused_box(pid):
-    """The number in the tutor's text box that has the focus, as AT-SPI gives it."""
+    """The text in the tutor's focused text box, as AT-SPI gives it, and its number."""
     def focused(node):
         node.clear_cache()
         if node.getState().contains(pyatspi.STATE_FOCUSED) and node.getState().contains(pyatspi.STATE_EDITABLE):
