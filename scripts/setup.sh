@@ -21,12 +21,13 @@ release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev f
 # accessibility bus (at-spi2-core), on a private session bus (dbus-daemon's
 # dbus-run-session), through pyatspi. The Orca test runs the screen reader
 # itself (orca) in a small window manager (openbox), pressing keys with
-# xdotool. dpkg-dev gives the Release build Debian's hardening flags
+# xdotool, and once in Russian, in a locale it makes from the locales
+# package. dpkg-dev gives the Release build Debian's hardening flags
 # (dpkg-buildflags) from its first configure on, and lintian checks the
 # package it makes.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev pkgconf valgrind
   xvfb xauth desktop-file-utils appstream at-spi2-core dbus-daemon python3-pyatspi orca openbox xdotool
-  dpkg-dev lintian)
+  locales dpkg-dev lintian)
 
 missing_packages() {
   local pkg

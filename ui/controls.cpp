@@ -4,6 +4,7 @@
 #include "design_faces.h"
 #include "print_area.h"
 #include "qt_versions.h"
+#include "text_box_accessible.h"
 
 #include <QApplication>
 #include <QIconEngine>
@@ -196,6 +197,7 @@ void setupApplication(QApplication& app)
     QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 9, false, false));
     app.setStyle(new TutorStyle);
     installQtTranslation(app);
+    installTextBoxAccessibility();
     // No display name: X11 and Wayland would append it to every title.
     app.setApplicationName(QStringLiteral("radixon"));
     // Lets a Wayland desktop match the window to its menu entry.

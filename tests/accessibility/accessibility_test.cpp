@@ -17,6 +17,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <limits>
+#include <utility>
 
 namespace radixon::testing {
 namespace {
@@ -60,25 +62,64 @@ struct NamedBox {
     const char* name;
 };
 
+const NamedBox boxes[] = {
+    {FormId::Form1, "Text1", "Ваша фамилия"},
+    {FormId::Form2, "Text2", "Основание системы счисления"},
+    {FormId::Form2, "Text1", "Задайте число"},
+    {FormId::Form3, "Text2", "Основание системы счисления"},
+    {FormId::Form3, "Text1", "Задайте число"},
+    {FormId::Form4, "Text2", "Введите основание системы счисления"},
+    {FormId::Form4, "Text1", "Задайте число"},
+    {FormId::Form4, "Text3", "Введите количество заданий"},
+};
+
 TEST_F(ScreenReader, NamesEachTextBoxAfterTheControlThatLabelsIt)
 {
     openEveryWindow();
-    const NamedBox boxes[] = {
-        {FormId::Form1, "Text1", "Ваша фамилия"},
-        {FormId::Form2, "Text2", "Основание системы счисления"},
-        {FormId::Form2, "Text1", "Задайте число"},
-        {FormId::Form3, "Text2", "Основание системы счисления"},
-        {FormId::Form3, "Text1", "Задайте число"},
-        {FormId::Form4, "Text2", "Введите основание системы счисления"},
-        {FormId::Form4, "Text1", "Задайте число"},
-        {FormId::Form4, "Text3", "Введите количество заданий"},
-    };
     for (const NamedBox& expected : boxes) {
         SCOPED_TRACE(std::string(expected.box) + " of " + form(expected.form).objectName().toStdString());
         EXPECT_EQ(accessibleName(textBox(expected.form, expected.box)), QString::fromUtf8(expected.name));
     }
     // The label and its box are tied together for assistive technology.
     EXPECT_EQ(label(FormId::Form1, "Label1")->buddy(), textBox(FormId::Form1, "Text1"));
+}
+
+// Orca reads a box's line by the text attribute runs that cover it: each run
+// must cover the whole text, or the number is read short ("17" for "170").
+// Where each letter is drawn, the reader finds it again; the selection it
+// reports is the box's.
+TEST_F(ScreenReader, GivesEachTextBoxItsWholeTextAsOneRunAndWhereEachLetterIs)
+{
+    openEveryWindow();
+    for (const NamedBox& named : boxes) {
+        QLineEdit* box = textBox(named.form, named.box);
+        SCOPED_TRACE(std::string(named.box) + " of " + form(named.form).objectName().toStdString() + ": '" +
+                     box->text().toStdString() + "'");
+        box->show();
+        box->setText(box->text().trimmed().isEmpty() ? QStringLiteral(" 170") : box->text());
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(box)->textInterface();
+        ASSERT_NE(text, nullptr);
+        const int length = static_cast<int>(box->text().size());
+        ASSERT_EQ(text->characterCount(), length);
+        int previousRight = std::numeric_limits<int>::min();
+        for (int offset = 0; offset < length; ++offset) {
+            int start = -1;
+            int end = -1;
+            text->attributes(offset, &start, &end);
+            EXPECT_EQ(start, 0) << "at " << offset;
+            EXPECT_EQ(end, length) << "at " << offset;
+            const QRect letter = text->characterRect(offset);
+            EXPECT_GE(letter.left(), previousRight) << "at " << offset;
+            EXPECT_TRUE(QRect(box->mapToGlobal(QPoint(0, 0)), box->size()).contains(letter)) << "at " << offset;
+            EXPECT_EQ(text->offsetAtPoint(QPoint(letter.left() + letter.width() / 4, letter.center().y())), offset);
+            previousRight = letter.right() + 1;
+        }
+        box->setSelection(1, length - 1);
+        int start = -1;
+        int end = -1;
+        text->selection(0, &start, &end);
+        EXPECT_EQ(std::make_pair(start, end), std::make_pair(1, length)) << "the selection";
+    }
 }
 
 TEST_F(ScreenReader, NamesEveryControlOfEveryWindow)
@@ -169,6 +210,7 @@ protected:
         QStringList buttons;
         QStringList texts;
         QString buttonDescription;  // of the first button
+        std::pair<int, int> answerRun{-1, -1};  // the text run of "170" typed into its box, at 1
     };
 
     Seen whileOpen(const std::function<void()>& open)
@@ -184,6 +226,11 @@ protected:
                 seen.buttonDescription = QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description);
             collect(accessible, QAccessible::PushButton, seen.buttons);
             collect(accessible, QAccessible::StaticText, seen.texts);
+            if (auto* answer = dialog->findChild<QLineEdit*>()) {
+                answer->setText(QStringLiteral("170"));
+                QAccessible::queryAccessibleInterface(answer)->textInterface()->attributes(
+                    1, &seen.answerRun.first, &seen.answerRun.second);
+            }
             inspected = true;
             dialog->close();
         });
@@ -212,6 +259,7 @@ TEST_F(QtDialogsForScreenReaders, InputBoxReadsItsPromptAndRussianButtons)
     EXPECT_TRUE(seen.title.contains(QStringLiteral("Ввод ответа"))) << seen.title.toStdString();
     EXPECT_TRUE(seen.texts.contains(QStringLiteral("Введи ответ"))) << seen.texts.join('|').toStdString();
     EXPECT_EQ(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Отмена")}));
+    EXPECT_EQ(seen.answerRun, std::make_pair(0, 3)) << "the answer is read whole";
     EXPECT_EQ(reply, QString()) << "closing the box is Cancel";
 }
 

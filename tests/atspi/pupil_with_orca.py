@@ -4,26 +4,33 @@
 
 Each step presses keys as the pupil would and waits for the words Orca must
 say for it, in order, before the next step: the surname, the instruction page
-from the menu, a practice task and its worked solution, a task of the test,
-a wrong answer and the result page, read line by line. What Orca said at
-each step is printed. run_under_xvfb.sh gives it a private display and buses.
+from the menu, a practice task and its worked solution, the test's radix and
+count boxes, a task of the test, a wrong answer and the result page, read line
+by line. The first number Orca says of a task or a box must be the one the box
+shows. What Orca said at each step is printed. The second argument is Orca's
+locale (C.UTF-8, or ru_RU.UTF-8 for Russian role words); run_under_xvfb.sh
+gives it a private display and buses.
 """
 
-import os
 import re
 import subprocess
 import sys
 
-sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from orca_says import TIMEOUT, Failure, OrcaSession  # noqa: E402
+import pyatspi
+
+from orca_says import TIMEOUT, Failure, OrcaSession
 
 SURNAME = "Petrov"  # typed before the blank the surname box starts with
-NUMBER = r"^ (\d+)$"  # a task's number as the box shows it
 # Where a step's keys pass a box named like the button they end on, the step
-# waits for the button by Orca's word for it (Orca speaks English here): a
-# key pressed before Orca has caught up would find it behind.
-BUTTON = " push button"
+# waits for the button, or the box, by Orca's word for it: a key pressed
+# before Orca has caught up would find it behind. The words are Orca's own,
+# in the language it runs in.
+ROLES = {"C.UTF-8": (" push button", " text"), "ru_RU.UTF-8": (" нажимаемая кнопка", " текст")}
+LANGUAGE = sys.argv[2] if len(sys.argv) > 2 else "C.UTF-8"
+BUTTON, TEXT = ROLES.get(LANGUAGE, ROLES["C.UTF-8"])
+# Stands for the first number Orca says from there on: it must be the one
+# the focused box shows, read from the box over AT-SPI.
+BOX = "{box}"
 
 # (what the pupil does, the keys, what Orca says for them, in order). Behind
 # on a busy machine, Orca says where the focus is, not where it has been: a
@@ -39,19 +46,22 @@ WALK = [
     ("", "Return", ["Ваша фамилия", SURNAME]),
     ("to the practice", "shift+Tab Return", ["Показать решение"]),
     ("", "Tab", ["Задайте число"]),
-    ("a practice task", "Return", ["Задайте число", r"Переведите из 10-й с\.с\. в\s+2-ую с\.с\.", NUMBER]),
+    ("a practice task", "Return", ["Задайте число" + TEXT, BOX, r"Переведите из 10-й с\.с\. в\s+2-ую с\.с\."]),
     ("", "shift+Tab shift+Tab", ["Показать решение"]),
     ("its solution", "Return", ["Решение", r"^{number}\s+:\s+2\s+="]),
     ("", "Tab Tab", ["Назад"]),
     ("back to the main window", "Return", [r"Перевод из 10-й с\.с\. в другие"]),
-    ("the test", "Tab Tab Return", ["Введите основание системы счисления"]),
-    ("", "shift+Tab shift+Tab", ["Введите количество заданий" + BUTTON]),
+    ("the test", "Tab Tab Return", ["Введите основание системы счисления" + BUTTON]),
+    ("the radix box", "Tab", ["Введите основание системы счисления" + TEXT, BOX]),
+    ("", "shift+Tab", ["Введите основание системы счисления" + BUTTON]),
+    ("the count box", "shift+Tab", ["Введите количество заданий" + TEXT, BOX]),
+    ("", "shift+Tab", ["Введите количество заданий" + BUTTON]),
     # The count's box, next in the Tab order, has just been written: Orca,
     # told of that after the focus had reached it, would take the box as
     # presented and say its number alone. The way back is longer but sure.
     ("six tasks", "Return", []),
     ("", " ".join(["shift+Tab"] * 6), ["Задайте число" + BUTTON]),
-    ("a task of the test", "Return", ["Задайте число", r"Переведите из 10-й с\.с\. в\s+2-ую с\.с\.", NUMBER]),
+    ("a task of the test", "Return", ["Задайте число" + TEXT, BOX, r"Переведите из 10-й с\.с\. в\s+2-ую с\.с\."]),
     ("the answer box", "Tab Return", ["Введи ответ"]),
     ("a wrong answer", "1 Return", ["НЕПРАВИЛЬНО!!!"]),
     ("", "Return", ["Введите ответ"]),
@@ -74,6 +84,27 @@ WALK = [
 ALT_TRIES, ALT_WAIT = 3, 15.0
 
 
+def focused_box(pid):
+    """The text in the tutor's focused text box, as AT-SPI gives it, and its number."""
+    def focused(node):
+        node.clear_cache()
+        if node.getState().contains(pyatspi.STATE_FOCUSED) and node.getState().contains(pyatspi.STATE_EDITABLE):
+            return node
+        for child in (node.getChildAtIndex(i) for i in range(node.childCount)):
+            found = child and focused(child)
+            if found:
+                return found
+        return None
+
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            box = focused(app)
+            if box is not None:
+                shown = box.queryText().getText(0, -1)
+                return shown, int(shown) if shown.strip().isdigit() else None
+    raise Failure("no text box of the tutor has the focus")
+
+
 def step(session, keys, words, numbers):
     """Presses `keys` and returns what Orca said up to the last of `words`."""
     since = len(session.heard())
@@ -84,9 +115,14 @@ def step(session, keys, words, numbers):
     said = []
     for pattern in words:
         pattern = pattern.replace("{number}", str(numbers[-1] if numbers else ""))
-        said += session.wait_for(pattern, since + len(said), ALT_WAIT if keys == "alt" else TIMEOUT)
-        if pattern == NUMBER:
-            numbers.append(int(re.search(NUMBER, said[-1]).group(1)))
+        said += session.wait_for(r"\d" if pattern == BOX else pattern, since + len(said),
+                                 ALT_WAIT if keys == "alt" else TIMEOUT)
+        if pattern == BOX:
+            heard = int(re.search(r"\d+", said[-1]).group())
+            shown, number = focused_box(session.tutor.pid)
+            if heard != number:
+                raise Failure(f"Orca said {said[-1]!r} first of the box that shows {shown!r}; it said {said!r}")
+            numbers.append(number)
     return said
 
 
@@ -102,17 +138,18 @@ def walk(session):
                     raise
                 print(f"{'':>24} [alt]: no menu bar; Alt once more", flush=True)
         print(f"{what:>24} [{keys or ''}]: " + " | ".join(said), flush=True)
-    # The practice draws from 30 to 219, the test from 50 to 248.
-    if not (30 <= numbers[0] <= 219 and 50 <= numbers[1] <= 248):
-        raise Failure(f"the tasks were {numbers}")
+    # The practice draws from 30 to 219, the test from 50 to 248; between
+    # them the radix box shows 2 and the count 6.
+    if not (30 <= numbers[0] <= 219 and numbers[1:3] == [2, 6] and 50 <= numbers[3] <= 248):
+        raise Failure(f"the numbers were {numbers}")
 
 
 def main():
-    if len(sys.argv) != 2:
-        print("usage: pupil_with_orca.py PATH/TO/radixon", file=sys.stderr)
+    if len(sys.argv) not in (2, 3) or LANGUAGE not in ROLES:
+        print(f"usage: pupil_with_orca.py PATH/TO/radixon [{'|'.join(ROLES)}]", file=sys.stderr)
         return 2
     try:
-        with OrcaSession(sys.argv[1]) as session:
+        with OrcaSession(sys.argv[1], LANGUAGE) as session:
             walk(session)
             try:
                 code = session.tutor.wait(timeout=60)

@@ -64,7 +64,8 @@ mkdir -m 700 "$work/runtime"
 if [ -n "${ASAN_OPTIONS:-}" ]; then
   export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
 fi
-# The test's own platform, not the offscreen one the rest of the suite uses.
+# The test's own platform, not the offscreen one the rest of the suite uses;
+# no __pycache__ beside the scripts in the source tree.
 env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS \
-  DISPLAY=":$(head -n 1 "$work/display")" XDG_RUNTIME_DIR="$work/runtime" NO_AT_BRIDGE=0 \
+  DISPLAY=":$(head -n 1 "$work/display")" XDG_RUNTIME_DIR="$work/runtime" NO_AT_BRIDGE=0 PYTHONDONTWRITEBYTECODE=1 \
   dbus-run-session -- "$python" "$script" "$program" "$@"

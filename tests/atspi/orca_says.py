@@ -12,11 +12,13 @@ nothing of the user's is read or written.
 As a tool, each argument is a step: keys as xdotool names them ("Tab",
 "shift+Tab", "alt Right Return") or "type:TEXT"; it prints what Orca said
 after each step:
-  tests/atspi/run_under_xvfb.sh build/radixon scripts/orca_says.py "alt Right Right Return" Down
-tests/atspi/pupil_with_orca.py uses it as a library. ORCA_SAYS_KEEP=1 keeps
-Orca's whole debug log (events, what it read of each object) and prints where.
+  tests/atspi/run_under_xvfb.sh build/radixon tests/atspi/orca_says.py "alt Right Right Return" Down
+ORCA_SAYS_LANG=ru_RU.UTF-8 runs Orca in Russian. pupil_with_orca.py, beside
+it, uses it as a library. ORCA_SAYS_KEEP=1 keeps Orca's whole debug log
+(events, what it read of each object) and prints where.
 """
 
+import locale
 import os
 import re
 import shutil
@@ -53,13 +55,44 @@ class Failure(Exception):
     pass
 
 
+def locale_folder(language, build):
+    """Where glibc finds `language` ("ru_RU.UTF-8"): None where the system has
+    it, else a folder in the build that localedef fills once from the
+    locales package's sources, as a Russian school's machine has it."""
+    saved = locale.setlocale(locale.LC_ALL)
+    try:
+        locale.setlocale(locale.LC_ALL, language)
+        return None
+    except locale.Error:
+        pass
+    finally:
+        locale.setlocale(locale.LC_ALL, saved)
+    folder = os.path.join(build, "locale")
+    if os.path.exists(os.path.join(folder, language, "LC_CTYPE")):
+        return folder
+    name, charset = language.split(".")
+    if not os.path.exists(f"/usr/share/i18n/locales/{name}"):
+        raise Failure(f"no locale {language} and no locales package to make it (./scripts/test.sh installs it)")
+    os.makedirs(folder, exist_ok=True)
+    # Made aside and renamed: another test may be making it at the same time.
+    making = tempfile.mkdtemp(dir=folder)
+    subprocess.run(["localedef", "-i", name, "-f", charset, os.path.join(making, language)], check=True)
+    try:
+        os.rename(os.path.join(making, language), os.path.join(folder, language))
+    except OSError:
+        pass  # the other test's is there
+    shutil.rmtree(making, ignore_errors=True)
+    return folder
+
+
 class OrcaSession:
     """The window manager, Orca and the tutor, each in a process group of its own."""
 
-    def __init__(self, program, budget=420):
+    def __init__(self, program, language="C.UTF-8", budget=420):
         missing = [command for command in NEEDED if not shutil.which(command)]
         if missing:
             raise Failure(f"missing Debian packages: {' '.join(missing)} (./scripts/test.sh installs them)")
+        locale_path = locale_folder(language, os.path.dirname(os.path.abspath(program)))
         self.program = program
         self.work = tempfile.mkdtemp(prefix="orca-says-")
         self.log = os.path.join(self.work, "orca-debug.log")
@@ -68,14 +101,18 @@ class OrcaSession:
         self.tutor = None
         self.said, self.read = [], 0
         home = os.path.join(self.work, "home")
-        # C.UTF-8: Orca's own words (roles, "blank") stay the same everywhere.
-        # SPEECHD_CMD: no speech-dispatcher is spawned, to speak aloud or to
-        # outlive the session.
+        # Orca's own words (roles, "blank") are those of the locale: C.UTF-8
+        # gives the same English ones everywhere, ru_RU.UTF-8 a Russian
+        # school's. SPEECHD_CMD: no speech-dispatcher is spawned, to speak
+        # aloud or to outlive the session.
         self.environment = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config",
                                 XDG_DATA_HOME=f"{home}/.local/share", XDG_CACHE_HOME=f"{home}/.cache",
-                                LANG="C.UTF-8", LC_ALL="C.UTF-8", GSETTINGS_BACKEND="memory",
+                                LANG=language, LC_ALL=language, GSETTINGS_BACKEND="memory",
                                 SPEECHD_CMD="/bin/false")
         self.environment.pop("SESSION_MANAGER", None)
+        self.environment.pop("LANGUAGE", None)
+        if locale_path:
+            self.environment["LOCPATH"] = locale_path
 
     def __enter__(self):
         # However a step hangs, the session ends within its budget, and a
@@ -212,7 +249,7 @@ def main():
         print("usage: orca_says.py PATH/TO/radixon [KEYS | type:TEXT]...", file=sys.stderr)
         return 2
     try:
-        with OrcaSession(sys.argv[1]) as session:
+        with OrcaSession(sys.argv[1], os.environ.get("ORCA_SAYS_LANG", "C.UTF-8")) as session:
             for step in ["(start)"] + sys.argv[2:]:
                 since = len(session.heard())
                 if step.startswith("type:"):
