@@ -26,14 +26,18 @@ configure_and_build "$BUILD_DIR"
 
 VERSION="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD_DIR/CMakeCache.txt")"
 APP_ID=io.github.radixon.Radixon
+MAINTAINER="$(sed -n 's/^RADIXON_PACKAGE_MAINTAINER:STRING=//p' "$BUILD_DIR/CMakeCache.txt")"
 QT_PLUGINS=/usr/lib/x86_64-linux-gnu/qt6/plugins
 OUT="$BUILD_DIR/linux"
 folder="$OUT/radixon"
-rm -rf "$OUT"
-mkdir -p "$folder"/{lib,plugins/platforms,plugins/iconengines,plugins/imageformats,translations,fonts,licenses}
+DIST="$OUT/dist"
+staged="$OUT/install"
+payload="$OUT/payload"
+deb_root="$OUT/deb"
+rm -rf "$folder" "$staged" "$payload" "$deb_root" "$OUT/rpmbuild"
+mkdir -p "$DIST" "$folder"/{lib,plugins/platforms,plugins/iconengines,plugins/imageformats,translations,fonts,licenses}
 
 # The program as the Debian package carries it: stripped, .comment included.
-staged="$OUT/install"
 cmake --install "$BUILD_DIR" --prefix "$staged" --strip >/dev/null
 cp "$staged/bin/radixon" "$folder/lib/radixon"
 for plugin in platforms/libqxcb.so platforms/libqoffscreen.so iconengines/libqsvgicon.so imageformats/libqsvg.so; do
@@ -70,7 +74,7 @@ done | sort -u)
   echo
   echo "The program is free software under the GNU GPL, version 3 or later (LICENSE, radixon.copyright)."
   echo "Everything else in this folder is taken unchanged from Debian 12's packages, listed below with"
-  echo "their versions; each one's Debian copyright file is PACKAGE.copyright here."
+  echo "their versions; each one's Debian copyright file is SOURCE.copyright here."
   echo
   echo "Qt is used under the GNU LGPL, version 3. Its source, and that of every package below, is Debian's"
   echo "source package of that version: https://sources.debian.org/src/SOURCE/VERSION/ , or on Debian"
@@ -81,28 +85,39 @@ done | sort -u)
   for pkg in "${packages[@]}"; do
     printf '%-28s %-28s %s\n' "$pkg" "$(dpkg-query -W -f='${source:Package}' "$pkg")" \
       "$(dpkg-query -W -f='${source:Version}' "$pkg")"
-    cp "/usr/share/doc/$pkg/copyright" "$folder/licenses/$pkg.copyright"
+    cp "/usr/share/doc/$pkg/copyright" "$folder/licenses/$(dpkg-query -W -f='${source:Package}' "$pkg").copyright"
   done
 } >"$folder/licenses/README.txt"
 chmod -R u=rwX,go=rX "$folder"
 chmod 755 "$folder/radixon" "$folder/lib/radixon" "$folder/lib/ld-linux-x86-64.so.2"
 
-# The packages' common payload: the folder in /opt, the command on the PATH
-# and the menu entry, whose icon is the folder's own.
-payload="$OUT/payload"
+# The packages' common payload: the folder in /opt, the command on the PATH,
+# its manual pages and the menu entry, whose icon is the folder's own.
 mkdir -p "$payload/opt" "$payload/usr/bin" "$payload/usr/share/applications"
 cp -a "$folder" "$payload/opt/radixon"
 ln -s /opt/radixon/radixon "$payload/usr/bin/radixon"
+cp -a "$staged/share/man" "$payload/usr/share/man"
 sed 's|^Icon=.*|Icon=/opt/radixon/radixon.svg|' "$ROOT/packaging/$APP_ID.desktop" \
   >"$payload/usr/share/applications/$APP_ID.desktop"
-DIST="$OUT/dist"
-mkdir -p "$DIST"
+
+# Compressing takes minutes: the files are made again only when what goes
+# into them has changed (times aside).
+inputs="$({ tar -C "$OUT" --sort=name --mtime=@0 --owner=0 --group=0 -cf - payload
+  cat "$ROOT"/packaging/linux/* "$ROOT/packaging/copyright" "$ROOT/packaging/changelog" "${BASH_SOURCE[0]}"; } |
+  sha256sum)"
+names=("radixon-$VERSION-linux-x86_64.tar.xz" "radixon-portable_${VERSION}_amd64.deb" "radixon-$VERSION-1.x86_64.rpm")
+show() { (cd "$DIST" && stat -c '%10s  %n' "${names[@]}"); }
+if [ "$(cat "$DIST/.inputs" 2>/dev/null)" = "$inputs" ] && show >/dev/null 2>&1; then
+  echo "The Linux files are in $DIST (unchanged):"
+  show
+  exit 0
+fi
+rm -f "$DIST"/*
 
 echo "== radixon-$VERSION-linux-x86_64.tar.xz"
-tar -C "$OUT" --owner=0 --group=0 --numeric-owner --sort=name -cJf "$DIST/radixon-$VERSION-linux-x86_64.tar.xz" radixon
+tar -C "$OUT" --owner=0 --group=0 --numeric-owner --sort=name -I 'xz -T0' -cf "$DIST/radixon-$VERSION-linux-x86_64.tar.xz" radixon
 
 echo "== radixon-portable_${VERSION}_amd64.deb"
-deb_root="$OUT/deb"
 cp -al "$payload" "$deb_root"
 doc="$deb_root/usr/share/doc/radixon-portable"
 mkdir -p "$doc" "$deb_root/usr/share/lintian/overrides" "$deb_root/DEBIAN"
@@ -113,7 +128,7 @@ cp "$ROOT/packaging/linux/lintian-overrides" "$deb_root/usr/share/lintian/overri
   echo "Package: radixon-portable"
   echo "Version: $VERSION"
   echo "Architecture: amd64"
-  echo "Maintainer: $(sed -n 's/^RADIXON_PACKAGE_MAINTAINER:STRING=//p' "$BUILD_DIR/CMakeCache.txt")"
+  echo "Maintainer: $MAINTAINER"
   echo "Installed-Size: $(du -sk --exclude=DEBIAN "$deb_root" | cut -f1)"
   echo "Section: education"
   echo "Priority: optional"
@@ -122,12 +137,15 @@ cp "$ROOT/packaging/linux/lintian-overrides" "$deb_root/usr/share/lintian/overri
   echo "Replaces: radixon"
   sed -n '/^Description:/,$p' "$ROOT/packaging/linux/description"
 } >"$deb_root/DEBIAN/control"
+(cd "$deb_root" && find opt usr -type f -exec md5sum {} + | sort -k 2) >"$deb_root/DEBIAN/md5sums"
 dpkg-deb --root-owner-group -Zxz --build "$deb_root" "$DIST/radixon-portable_${VERSION}_amd64.deb" >/dev/null
 
 echo "== radixon-$VERSION-1.x86_64.rpm"
 rpmbuild -bb --quiet --define "_topdir $OUT/rpmbuild" --define "payload $payload" --define "version $VERSION" \
+  --define "packager $MAINTAINER" \
   --define "_rpmdir $DIST" --define "_build_name_fmt %%{NAME}-%%{VERSION}-%%{RELEASE}.%%{ARCH}.rpm" \
   "$ROOT/packaging/linux/radixon.spec"
 
+echo "$inputs" >"$DIST/.inputs"
 echo "The Linux files are in $DIST:"
-ls -l "$DIST" | tail -n +2
+show

@@ -44,6 +44,7 @@ QT_QPA_PLATFORM="offscreen:configfile=$screen" "$snapshots" "$work/expected" >/d
 start_xvfb 1280x1024 "$work"
 poisoned=(LD_LIBRARY_PATH=/poison QT_PLUGIN_PATH=/poison QT_QPA_PLATFORM_PLUGIN_PATH=/poison/platforms HOME=/tmp)
 in_root() {
+  # shellcheck disable=SC2016 # the inner shell expands them
   unshare --mount --propagation private sh -c '
     mount --bind -o ro "$1" "$2$3/radixon" && mount -t proc proc "$2/proc" && mount --rbind /dev "$2/dev" &&
       mount --bind /tmp/.X11-unix "$2/tmp/.X11-unix" && shift 3 && exec chroot "$@"' \
