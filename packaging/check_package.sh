@@ -3,7 +3,8 @@
 # One check of a built package, run by CTest for each of the three: Debian's
 # own radixon_VERSION_amd64.deb, and the self-contained build's
 # radixon-portable_VERSION_amd64.deb and radixon-VERSION-1.x86_64.rpm
-# (scripts/linux.sh; FOLDER is the radixon/ folder they carry).
+# (scripts/linux.sh; FOLDER is the radixon/ folder they carry). Of the
+# folder's radixon-VERSION-linux-x86_64.tar.xz, only its files are checked.
 #   check_package.sh files|depends|hardening|version PACKAGE [FOLDER]
 #   files      it holds exactly the expected files (installed-files.txt for
 #              Debian's own; the folder in /opt/radixon, the command, the menu
@@ -21,6 +22,7 @@ fail() { echo "FAIL: $(basename "$package"): $*" >&2; exit 1; }
 [ -f "$package" ] || fail "not built (scripts/package.sh and scripts/linux.sh build the packages)"
 
 case "$package" in
+  *.tar.xz) kind=tar ;;
   *.rpm) kind=rpm ;;
   *portable*.deb) kind=portable ;;
   *.deb) kind=deb ;;
@@ -32,7 +34,9 @@ field() {
 
 case "$check" in
   files)
-    if [ "$kind" = rpm ]; then
+    if [ "$kind" = tar ]; then
+      packaged="$(tar -tvJf "$package" | awk '$1 !~ /^d/ { print "/opt/" $6 }' | sort)"
+    elif [ "$kind" = rpm ]; then
       packaged="$(rpm -qp --qf '[%{FILEMODES:perms} %{FILENAMES}\n]' "$package" 2>/dev/null | awk '$1 !~ /^d/ { print $2 }' | sort)"
     else
       packaged="$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | sort)"
@@ -47,7 +51,7 @@ case "$check" in
       done
       expected="$({
         (cd "$folder" && find . ! -type d | sed 's|^\.|/opt/radixon|')
-        shared_list | grep -E '^/usr/(bin/|share/applications/|share/man/)'
+        [ "$kind" = tar ] || shared_list | grep -E '^/usr/(bin/|share/applications/|share/man/)'
         if [ "$kind" = portable ]; then
           printf '%s\n' /usr/share/doc/radixon-portable/copyright /usr/share/doc/radixon-portable/changelog.gz \
             /usr/share/lintian/overrides/radixon-portable

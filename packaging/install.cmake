@@ -182,6 +182,9 @@ if(radixon_build_tests)
     COMMAND lintian -EvIL +pedantic --fail-on error,warning --color never ${radixon_portable_deb})
   add_test(NAME package.rpm.rpmlint
     COMMAND rpmlint -c ${radixon_packaging_dir}/linux/rpmlint.toml ${radixon_rpm})
+  add_test(NAME package.tar.files COMMAND ${radixon_packaging_dir}/check_package.sh files
+    ${radixon_linux_dir}/dist/radixon-${PROJECT_VERSION}-linux-x86_64.tar.xz ${radixon_linux_dir}/radixon)
+  set_tests_properties(package.tar.files PROPERTIES LABELS package)
   set_tests_properties(package.portable_deb.lintian package.rpm.rpmlint PROPERTIES
     LABELS package TIMEOUT 300 FAIL_REGULAR_EXPRESSION "(^|\n)[^ ]*[EW]: ")
 
