@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Installs the build into PREFIX and checks that exactly the program, its
-# three menu files, its two manual pages and its three documents land there,
+# Installs the build into PREFIX and checks that exactly the files that
+# installed-files.txt lists land there (the program, its three menu files,
+# its two manual pages and its three documents),
 # that the menu files still point at one another and that the compressed
 # files hold their sources, compressed as Debian asks.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DSOURCE_DIR=... -DAPP_ID=...
@@ -38,8 +39,7 @@ set(manpage_ru "${MANDIR}/ru/man1/radixon.1.gz")
 set(copyright "${DOCDIR}/copyright")
 set(changelog "${DOCDIR}/changelog.gz")
 set(readme "${DOCDIR}/README.md.gz")
-set(expected "${program}" "${desktop}" "${icon}" "${metainfo}"
-  "${manpage}" "${manpage_ru}" "${copyright}" "${changelog}" "${readme}")
+file(STRINGS "${SOURCE_DIR}/installed-files.txt" expected REGEX "^[^#]")
 list(SORT expected)
 
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the tutor in Release with Debian's hardening flags and makes its Debian package with CPack:
-#   package.sh                  prints the .deb's path, its control summary and its files, and
-#                               checks its files, its Depends line and its hardened program
+#   package.sh                  prints the .deb's path, its control summary and its files
+#                               (CTest's package tests check them: packaging/check_package.sh)
 #   package.sh --lintian        also runs lintian -EvIL +pedantic on it: an error or a warning
 #                               fails, the infos and pedantic notes are listed
 #   package.sh --install-check  then installs it with apt-get, checks the installed files,
@@ -16,19 +16,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/setup.sh"
 
 APP_ID=io.github.radixon.Radixon
-# What the package must hold, and nothing else: the program, its menu files,
-# its manual pages and the documents Debian asks for.
-PACKAGED_FILES=(
-  /usr/bin/radixon
-  "/usr/share/applications/$APP_ID.desktop"
-  "/usr/share/icons/hicolor/scalable/apps/$APP_ID.svg"
-  "/usr/share/metainfo/$APP_ID.metainfo.xml"
-  /usr/share/man/man1/radixon.1.gz
-  /usr/share/man/ru/man1/radixon.1.gz
-  /usr/share/doc/radixon/copyright
-  /usr/share/doc/radixon/changelog.gz
-  /usr/share/doc/radixon/README.md.gz
-)
+# What the package holds, as packaging/installed-files.txt lists it.
+mapfile -t PACKAGED_FILES < <(grep -v '^#' "$ROOT/packaging/installed-files.txt" | sed 's|^|/usr/|')
 
 install_check=0
 run_lintian=0
@@ -73,75 +62,8 @@ dpkg-deb -I "$deb"
 echo "Files:"
 dpkg-deb -c "$deb"
 
-# A stray install() rule (a test, a benchmark, the snapshot tool) would show here.
-mapfile -t packaged < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | sort)
-mapfile -t expected < <(printf '%s\n' "${PACKAGED_FILES[@]}" | sort)
-if [ "${packaged[*]}" != "${expected[*]}" ]; then
-  echo "The package holds other files than the expected ones (- missing, + not expected):" >&2
-  diff <(printf '%s\n' "${expected[@]}") <(printf '%s\n' "${packaged[@]}") >&2 || true
-  exit 1
-fi
-
-# CPack joins the libraries dpkg-shlibdeps finds to the ones named by hand;
-# a library named in both would be listed twice, with two version bounds.
-depends="$(dpkg-deb -f "$deb" Depends)"
-mapfile -t depended < <(sed -E 's/[,|]/\n/g' <<<"$depends" | sed -E 's/\(.*\)//; s/:any//; s/^ +//; s/ +$//; /^$/d')
-twice="$(printf '%s\n' "${depended[@]}" | sort | uniq -d)"
-if [ -n "$twice" ]; then
-  echo "Depends names these packages more than once: $(tr '\n' ' ' <<<"$twice")" >&2
-  echo "  Depends: $depends" >&2
-  exit 1
-fi
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 fonts-liberation qt6-translations-l10n; do
-  if ! grep -qx "$lib" <<<"$(printf '%s\n' "${depended[@]}")"; then
-    echo "Depends does not name $lib: $depends" >&2
-    exit 1
-  fi
-done
-echo "ok  Depends names each of its ${#depended[@]} packages once"
-
-# A version bump needs a changelog entry, or the package would describe an
-# older release.
-changelog_version="$(dpkg-parsechangelog -l "$ROOT/packaging/changelog" -S Version)"
-package_version="$(dpkg-deb -f "$deb" Version)"
-if [ "$changelog_version" != "$package_version" ]; then
-  echo "packaging/changelog's newest entry is $changelog_version, the package is $package_version" >&2
-  exit 1
-fi
-echo "ok  packaging/changelog's newest entry is $package_version"
-
-# The packaged program, not the build's: CPack's strip runs in between.
-unpacked="$(mktemp -d)"
-trap 'rm -rf "$unpacked"' EXIT
-dpkg-deb -x "$deb" "$unpacked"
-program="$unpacked/usr/bin/radixon"
-hardening_fault() {
-  echo "/usr/bin/radixon in the package: $1" >&2
-  exit 1
-}
-# Read whole before grep -q looks at them: under pipefail, a grep that stops
-# at its first match would fail the pipe with readelf's SIGPIPE.
-elf_header="$(readelf -hW "$program")"
-segments="$(readelf -lW "$program")"
-sections="$(readelf -SW "$program")"
-dynamic="$(readelf -dW "$program")"
-symbols="$(readelf --dyn-syms -W "$program")"
-grep -q 'GNU_RELRO' <<<"$segments" || hardening_fault "no RELRO segment (-Wl,-z,relro)"
-grep -Eq '\(FLAGS\) +BIND_NOW|Flags: .*\bNOW\b' <<<"$dynamic" ||
-  hardening_fault "not linked with BIND_NOW (-Wl,-z,now)"
-{ grep -Eq 'Type: +DYN' <<<"$elf_header" && grep -Eq 'Flags: .*\bPIE\b' <<<"$dynamic"; } ||
-  hardening_fault "not a position-independent executable"
-grep -q '__stack_chk_fail' <<<"$symbols" || hardening_fault "no stack protector (-fstack-protector-strong)"
-if grep -Eq '\] \.comment ' <<<"$sections"; then
-  hardening_fault "still has a .comment section"
-fi
-if grep -Eq '\] \.debug_' <<<"$sections"; then
-  hardening_fault "carries debugging information"
-fi
-echo "ok  /usr/bin/radixon is PIE with RELRO, BIND_NOW and the stack protector, stripped of .comment"
-rm -rf "$unpacked"
-trap - EXIT
-
+# What it holds, its Depends line, its hardened program and its version are
+# checked by CTest (packaging/check_package.sh): the test command runs them.
 if [ "$run_lintian" = 1 ]; then
   echo
   echo "== lintian -EvIL +pedantic $(basename "$deb")"

@@ -24,10 +24,14 @@ release_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev f
 # xdotool, and once in Russian, in a locale it makes from the locales
 # package. dpkg-dev gives the Release build Debian's hardening flags
 # (dpkg-buildflags) from its first configure on, and lintian checks the
-# package it makes.
+# package it makes. The self-contained build is tested in a root with
+# busybox-static's shell and in Debian 11's (debootstrap), its RPM with rpm
+# and rpmlint (cpio unpacks it), typing in the Russian layout with setxkbmap
+# (x11-xkb-utils) and reading it back with xclip. clang-format checks that
+# the C++ keeps the style of .clang-format.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev pkgconf valgrind
   xvfb xauth desktop-file-utils appstream at-spi2-core dbus-daemon python3-pyatspi orca openbox xdotool
-  locales dpkg-dev lintian)
+  locales dpkg-dev lintian rpm rpmlint cpio busybox-static debootstrap x11-xkb-utils xclip clang-format)
 
 missing_packages() {
   local pkg

@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the tutor and its tests, and runs every test:
 #   1. the Release build and its whole test suite (the robot pupil included),
-#      then its Debian package, checked by scripts/package.sh and lintian;
+#      then its Debian package (scripts/package.sh, lintian) and the
+#      self-contained Linux build with its RPM and .deb (scripts/linux.sh),
+#      and CTest's checks of the three packages (label "package");
 #   2. a second build (build-asan, RelWithDebInfo) with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, running the same suite; any report fails.
 #      It is made with CMake's default generator (Unix Makefiles), so the
@@ -22,12 +24,17 @@ source "$ROOT/scripts/setup.sh"
 setup_main test
 
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error -j "$(nproc)"
+ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error -j "$(nproc)" -LE package
 
-# The package is made from the Release build just tested (it already has
-# Debian's hardening flags), so this takes seconds, not another build.
+# The packages are made from the Release build just tested (it already has
+# Debian's hardening flags), so this builds nothing again; the self-contained
+# build's files are compressed again only when their contents changed.
 echo "== Debian package and lintian"
 "$ROOT/scripts/package.sh" --lintian
+echo "== The self-contained Linux build, its RPM and its .deb"
+"$ROOT/scripts/linux.sh"
+echo "== The packages' checks"
+ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error -j "$(nproc)" -L package
 
 if [ "${RADIXON_TEST_QUICK:-0}" = "1" ] && [ "${CI:-}" != "true" ]; then
   echo "RADIXON_TEST_QUICK=1: skipping the sanitizer build, the fuzz run, the leak check and the Windows build."
@@ -40,7 +47,7 @@ configure_and_build --default-generator "$ASAN_DIR" -DCMAKE_BUILD_TYPE=RelWithDe
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"
-ctest --test-dir "$ASAN_DIR" --output-on-failure --no-tests=error -j "$(nproc)"
+ctest --test-dir "$ASAN_DIR" --output-on-failure --no-tests=error -j "$(nproc)" -LE package
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 echo "== Fuzzing the text-to-number conversions for 60 seconds"
