@@ -71,9 +71,11 @@ public:
         dialogs.clear();
     }
 
-    // A fresh test of `count` tasks in radix 2.
+    // A fresh test of `count` tasks in radix 2, its counters reset by opening
+    // the window anew.
     void freshTest(const char* count, int number)
     {
+        open(FormId::Form4);
         textBox(FormId::Form4, "Text3")->setText(QString::fromUtf8(count));
         click(FormId::Form4, "Command3");
         textBox(FormId::Form4, "Text2")->setText(QStringLiteral(" 2"));
