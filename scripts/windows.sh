@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds РАДИКСОН for 64-bit Windows 10 and 11 on Debian 12 and prints the
+# Builds РАДИКСОН for 64-bit Windows 7 SP1, 8.1, 10 and 11 on Debian 12 and prints the
 # folder that holds the three files for schools:
 #   radixon.exe                  the program, one file that needs nothing beside it
 #   radixon-1.0-setup.exe        the installer (Russian; /S installs silently)
 #   radixon-1.0-win64.zip        the program, its licence and a read-me
-#   windows.sh           build them (the first run also builds Qt for Windows,
-#                        about 25 minutes on 2 cores; later runs reuse it)
+#   windows.sh           build them (the first run also builds Qt 5.15 for
+#                        Windows, about 40 minutes on 2 cores; later runs reuse it)
 #   windows.sh --test    also build the tests for Windows and run them under
-#                        Wine, with the installer and the installed program
+#                        Wine posing as Windows 7 and as Windows 10, with the
+#                        installer and the installed program
 # RADIXON_WINDOWS_BUILD_DIR chooses the build folder (default build-windows);
 # RADIXON_WINDOWS_QT names a ready Qt for MinGW-w64 (see windows-qt.sh).
 set -euo pipefail
@@ -25,15 +26,15 @@ case "${1:-}" in
   *) echo "usage: windows.sh [--test]" >&2; exit 2 ;;
 esac
 
-# The cross compiler and Qt's host tools (windows-qt.sh), the icon's drawing
+# The cross compiler (Qt's host tools come with Qt for Windows), the icon's drawing
 # and packing (librsvg2-bin, icoutils), NSIS with its Russian texts, and the
 # faces and Qt translation the program carries. Wine runs the tests (in a
 # Russian locale made from the locales package); Xvfb,
 # xdotool, xwd (x11-apps) and netpbm watch the installer and the installed
 # program and take pictures of their windows.
-windows_packages=(g++-mingw-w64-x86-64-posix cmake ninja-build qt6-base-dev librsvg2-bin icoutils nsis
-  fonts-liberation qt6-translations-l10n)
-windows_test_packages=(wine64 locales xvfb xauth xdotool x11-apps netpbm procps)
+windows_packages=(g++-mingw-w64-x86-64-posix cmake ninja-build librsvg2-bin icoutils nsis
+  fonts-liberation qttranslations5-l10n)
+windows_test_packages=(wine64 locales xvfb xauth xdotool x11-apps netpbm procps python3)
 if [ "$run_tests" = 1 ]; then
   install_packages "${windows_packages[@]}" "${windows_test_packages[@]}"
 else
@@ -44,8 +45,8 @@ QT_PREFIX="$("$ROOT/scripts/windows-qt.sh" | tail -n 1)"
 tests=OFF
 [ "$run_tests" = 1 ] && tests=ON
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" \
-  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$ROOT/packaging/windows/mingw64.cmake" \
+  -DCMAKE_TOOLCHAIN_FILE="$ROOT/packaging/windows/mingw64.cmake" \
+  -DCMAKE_FIND_ROOT_PATH="$QT_PREFIX" -DCMAKE_PREFIX_PATH="$QT_PREFIX" \
   -DRADIXON_TESTS="$tests" >/dev/null
 if [ "$run_tests" = 1 ]; then
   cmake --build "$BUILD" -j "$(nproc)"

@@ -15,6 +15,10 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     ${PROJECT_SOURCE_DIR}/tests/windows/wine.sh --prefix ${PROJECT_BINARY_DIR}/wine)
 endif()
 
+# The Windows build is tested as Windows 7 and as Windows 10 run it, each
+# under Wine in a prefix of its own posing as that Windows.
+set(RADIXON_WINDOWS_VERSIONS win7 win10)
+
 # GoogleTest for the cross-built tests, from Debian's googletest sources.
 macro(radixon_add_googletest)
   set(RADIXON_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources, built for Windows with the tests")
@@ -29,7 +33,8 @@ endmacro()
 find_program(RADIXON_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(RADIXON_ICOTOOL icotool REQUIRED)
 set(RADIXON_LIBERATION_DIR /usr/share/fonts/truetype/liberation CACHE PATH "The Liberation fonts (fonts-liberation)")
-set(RADIXON_QT_TRANSLATIONS_DIR /usr/share/qt6/translations CACHE PATH "Qt's translations (qt6-translations-l10n)")
+set(RADIXON_QT_TRANSLATIONS_DIR /usr/share/qt${QT_VERSION_MAJOR}/translations CACHE PATH
+  "Qt's translations (qttranslations5-l10n for Qt 5, qt6-translations-l10n for Qt 6)")
 
 set(radixon_icon_dir ${PROJECT_BINARY_DIR}/windows-icon)
 set(radixon_icon_svg ${PROJECT_SOURCE_DIR}/packaging/io.github.radixon.Radixon.svg)
@@ -56,11 +61,11 @@ add_custom_target(radixon_windows_icon DEPENDS ${RADIXON_WINDOWS_ICON})
 
 # radixon_add_windows_resources(TARGET): the resources above, into TARGET.
 function(radixon_add_windows_resources target)
-  add_dependencies(${target} radixon_windows_icon)
   set(fonts LiberationSerif-Bold.ttf LiberationSerif-BoldItalic.ttf LiberationSans-Regular.ttf)
   list(TRANSFORM fonts PREPEND ${RADIXON_LIBERATION_DIR}/)
-  qt_add_resources(${target} windows_fonts PREFIX /fonts BASE ${RADIXON_LIBERATION_DIR} FILES ${fonts})
-  qt_add_resources(${target} windows_translations PREFIX /i18n BASE ${RADIXON_QT_TRANSLATIONS_DIR}
+  radixon_add_resources(${target} windows_fonts PREFIX /fonts BASE ${RADIXON_LIBERATION_DIR} FILES ${fonts})
+  radixon_add_resources(${target} windows_translations PREFIX /i18n BASE ${RADIXON_QT_TRANSLATIONS_DIR}
     FILES ${RADIXON_QT_TRANSLATIONS_DIR}/qtbase_ru.qm)
-  qt_add_resources(${target} windows_icon PREFIX /icons BASE ${radixon_icon_dir} FILES ${radixon_icon_pngs})
+  radixon_add_resources(${target} windows_icon PREFIX /icons BASE ${radixon_icon_dir} FILES ${radixon_icon_pngs}
+    DEPENDS radixon_windows_icon)
 endfunction()

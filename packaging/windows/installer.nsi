@@ -17,6 +17,7 @@ RequestExecutionLevel admin
 !include MUI2.nsh
 !include LogicLib.nsh
 !include WinVer.nsh
+!include x64.nsh
 
 !define PRODUCT "РАДИКСОН"
 !define PUBLISHER "The RADIXON developers"
@@ -49,9 +50,16 @@ VIAddVersionKey /LANG=1049 "ProductVersion" "${VERSION}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Russian"
 
+!define NEEDS "${PRODUCT} работает в 64-разрядной Windows 7 SP1, 8.1, 10 или 11."
 Function .onInit
-  ${IfNot} ${AtLeastWin10}
-    MessageBox MB_ICONSTOP "${PRODUCT} работает в 64-разрядной Windows 10 или 11." /SD IDOK
+  ${IfNot} ${RunningX64}
+  ${OrIfNot} ${AtLeastWin7}
+    MessageBox MB_ICONSTOP "${NEEDS}" /SD IDOK
+    Abort
+  ${EndIf}
+  ${If} ${IsWin7}
+  ${AndIfNot} ${AtLeastServicePack} 1
+    MessageBox MB_ICONSTOP "${NEEDS}" /SD IDOK
     Abort
   ${EndIf}
   SetRegView 64
