@@ -36,8 +36,23 @@ add_custom_command(OUTPUT ${radixon_setup} ${radixon_zip} ${radixon_dist}/radixo
 add_custom_target(radixon_windows DEPENDS ${radixon_setup} ${radixon_zip})
 
 if(radixon_build_tests)
-  # The installed program as a teacher gets it, under Wine on Xvfb.
-  add_test(NAME wine.whole_program
-    COMMAND ${PROJECT_SOURCE_DIR}/tests/windows/whole_program.sh ${radixon_dist} ${PROJECT_BINARY_DIR}/wine-whole-program)
-  set_tests_properties(wine.whole_program PROPERTIES TIMEOUT 600 RUN_SERIAL ON)
+  # The installed program as a teacher gets it, under Wine on Xvfb, as
+  # Windows 7 and as Windows 10 run it.
+  foreach(windows IN LISTS RADIXON_WINDOWS_VERSIONS)
+    add_test(NAME wine.${windows}.whole_program
+      COMMAND ${PROJECT_SOURCE_DIR}/tests/windows/whole_program.sh ${radixon_dist}
+              ${PROJECT_BINARY_DIR}/wine-whole-program-${windows})
+    set_tests_properties(wine.${windows}.whole_program PROPERTIES TIMEOUT 600
+      RESOURCE_LOCK wine-${windows} ENVIRONMENT RADIXON_WINE_WINDOWS=${windows})
+  endforeach()
+
+  # Windows 7 loads the program: its header and imports ask for nothing that
+  # Windows 7 SP1 lacks. The same check refuses a program that needs Windows 8.
+  set(radixon_imports_check ${PROJECT_SOURCE_DIR}/tests/windows/windows7_imports.py)
+  add_test(NAME windows7.program_loads COMMAND python3 ${radixon_imports_check} $<TARGET_FILE:radixon>)
+  add_executable(windows8_probe ${PROJECT_SOURCE_DIR}/tests/windows/windows8_probe.cpp)
+  add_test(NAME windows7.refuses_a_windows8_program
+    COMMAND python3 ${radixon_imports_check} $<TARGET_FILE:windows8_probe>)
+  set_tests_properties(windows7.refuses_a_windows8_program PROPERTIES
+    PASS_REGULAR_EXPRESSION "FAULT: KERNEL32.dll: GetSystemTimePreciseAsFileTime: Windows 7 SP1 lacks it")
 endif()

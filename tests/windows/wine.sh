@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a Windows program under Wine (wine64) in a Wine prefix of its own,
-# made on first use and posing as Windows 10; the build's tests run through it.
+# made on first use and posing as the Windows named by RADIXON_WINE_WINDOWS
+# (win7 or win10, default win10); the build's tests run through it.
 #   wine.sh --prefix DIR PROGRAM.exe [ARGUMENTS...]
 # Wine does not hand the program environment variables whose names start with
 # QT_, so a Qt platform is chosen with -platform in the arguments. Wine makes
-# every window, even the hidden one Qt's event loop needs on the offscreen
-# platform, through an X server: without DISPLAY the program gets an Xvfb of
-# its own for as long as it runs.
+# every window through an X server: without DISPLAY the program gets an Xvfb
+# of its own, of the size RADIXON_WINE_SCREEN (default 1366x768), for as long
+# as it runs.
 set -euo pipefail
 if [ "${1:-}" = --prefix ]; then
   export WINEPREFIX="$2"
   shift 2
 fi
 : "${WINEPREFIX:?wine.sh needs --prefix DIR or WINEPREFIX}"
+windows="${RADIXON_WINE_WINDOWS:-win10}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No offers to download Mono or Gecko, which these programs never use.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -32,12 +34,11 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     mkdir -p "$LOCPATH"
     localedef -i ru_RU -f UTF-8 "$LOCPATH/ru_RU.UTF-8"
   fi
-  if [ ! -f "$WINEPREFIX/.ready" ]; then
+  if [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" != "$windows" ]; then
     wine wineboot --init >/dev/null 2>&1
-    # The Windows the program is made for; Debian's Wine poses as Windows 7.
-    wine winecfg -v win10 >/dev/null 2>&1
+    wine winecfg -v "$windows" >/dev/null 2>&1
     wine wineboot --shutdown >/dev/null 2>&1 || true
-    touch "$WINEPREFIX/.ready"
+    echo "$windows" >"$WINEPREFIX/.ready"
   fi
 ) 9>"$WINEPREFIX.lock"
 if [ -n "${DISPLAY:-}" ]; then
@@ -48,7 +49,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 screen="$(mktemp -d)"
 xvfb_pid=""
 trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$screen"' EXIT
-start_xvfb 1366x768 "$screen"
+start_xvfb "${RADIXON_WINE_SCREEN:-1366x768}" "$screen"
 status=0
 env LC_ALL=ru_RU.UTF-8 "$WINE" "$@" || status=$?
 exit "$status"
