@@ -78,6 +78,9 @@ void Form1::createMenu()
     // The chevron a too narrow menu bar shows for the items that do not fit.
     for (auto* more : menuBar->findChildren<QToolButton*>())
         more->setAccessibleName(QStringLiteral("Другие пункты меню"));
+    // Polished now, the bar has the font it is drawn in (Windows gives menus
+    // a font of their own), and so the height the window makes room for.
+    menuBar->ensurePolished();
 }
 
 void Form1::createControls()

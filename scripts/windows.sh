@@ -29,12 +29,12 @@ esac
 # The cross compiler (Qt's host tools come with Qt for Windows), the icon's drawing
 # and packing (librsvg2-bin, icoutils), NSIS with its Russian texts, and the
 # faces and Qt translation the program carries. Wine runs the tests (in a
-# Russian locale made from the locales package); Xvfb,
-# xdotool, xwd (x11-apps) and netpbm watch the installer and the installed
-# program and take pictures of their windows.
+# Russian locale made from the locales package) on Xvfb, the window tests
+# with openbox; xdotool, xwd (x11-apps) and netpbm watch the installer and
+# the installed program and take pictures of their windows.
 windows_packages=(g++-mingw-w64-x86-64-posix cmake ninja-build librsvg2-bin icoutils nsis
   fonts-liberation qttranslations5-l10n)
-windows_test_packages=(wine64 locales xvfb xauth xdotool x11-apps netpbm procps python3)
+windows_test_packages=(wine64 locales xvfb xauth openbox xdotool x11-apps netpbm procps python3)
 if [ "$run_tests" = 1 ]; then
   install_packages "${windows_packages[@]}" "${windows_test_packages[@]}"
 else

@@ -7,8 +7,8 @@
 # Wine does not hand the program environment variables whose names start with
 # QT_, so a Qt platform is chosen with -platform in the arguments. Wine makes
 # every window through an X server: without DISPLAY the program gets an Xvfb
-# of its own, of the size RADIXON_WINE_SCREEN (default 1366x768), for as long
-# as it runs.
+# of its own, of the size RADIXON_WINE_SCREEN (default 1366x768), with a
+# window manager, for as long as it runs.
 set -euo pipefail
 if [ "${1:-}" = --prefix ]; then
   export WINEPREFIX="$2"
