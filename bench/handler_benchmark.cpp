@@ -129,6 +129,8 @@ std::vector<Handler> handlers()
     const auto cleared = [](FormId id) { return [id](Tutor& t) { t.printArea(id)->cls(); }; };
     const auto page = [](const char* item) { return [item](Tutor& t) { t.trigger(Form1, item); }; };
 
+    // One handler a row.
+    // clang-format off
     std::vector<Handler> table = {
         {.form = Form1, .control = "Далее", .opens = Form2},
         {.form = Form1, .control = "Далее", .variant = "asks_surname", .before = typed(Form1, "Text1", "", "Петров"),
@@ -217,6 +219,7 @@ std::vector<Handler> handlers()
         {.form = Form4, .control = "Command2", .setUp = finished, .before = cleared(Form4), .changes = "Picture1"},
         {.form = Form4, .control = "Выход", .opens = Form1},
     });
+    // clang-format on
     return table;
 }
 

@@ -20,6 +20,8 @@ const WindowDesign& form3Design()
         const QColor grey(224, 224, 224);
         const Lettering lettering{"Times New Roman", 24, true, true};
         const ControlKind button = ControlKind::WrappingButton;
+        // One control a row, as the design lists them.
+        // clang-format off
         return WindowDesign{
             "Form3",
             QSize(15240, 11010),
@@ -45,6 +47,7 @@ const WindowDesign& form3Design()
             },
             {"Показать_решение", "Ввод_числа", "Text1", "Picture1", "Ввод_ответа", "Назад", "Command1", "Text2"},
         };
+        // clang-format on
     }();
     return form3;
 }

@@ -20,6 +20,8 @@ const WindowDesign& form2Design()
         const QColor grey(224, 224, 224);
         const Lettering lettering{"Times New Roman", 24, true, true};
         const ControlKind button = ControlKind::WrappingButton;
+        // One control a row, as the design lists them.
+        // clang-format off
         return WindowDesign{
             "Form2",
             QSize(17655, 10935),
@@ -45,6 +47,7 @@ const WindowDesign& form2Design()
             },
             {"Показать_решение", "Ввод_числа", "Text1", "Picture1", "Ввод_ответа", "Выход", "Command1", "Text2"},
         };
+        // clang-format on
     }();
     return form2;
 }

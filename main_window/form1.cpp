@@ -26,6 +26,8 @@ const WindowDesign& form1Design()
         const Lettering surname{"Times New Roman", 18, true, true};
         const QColor cyan(0, 255, 255);
         const QColor surnameBack(192, 192, 255);
+        // One control a row, as the design lists them.
+        // clang-format off
         return WindowDesign{
             "Form1",
             QSize(9615, 6930),
@@ -48,6 +50,7 @@ const WindowDesign& form1Design()
             },
             {"Picture1", "Далее", "Text1", "TESTIROVAN", "PEREVOD_V10", "Выход"},
         };
+        // clang-format on
     }();
     return form1;
 }

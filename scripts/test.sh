@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the tutor and its tests, and runs every test:
+#   0. the C++ keeps the style of .clang-format (scripts/format.sh --check);
 #   1. the Release build and its whole test suite (the robot pupil included),
 #      then its Debian package (scripts/package.sh, lintian) and the
 #      self-contained Linux build with its RPM and .deb (scripts/linux.sh),
@@ -12,9 +13,10 @@
 #   3. the fuzz target of the text-to-number conversions for 60 seconds;
 #   4. the valgrind leak check over a whole scripted session;
 #   5. the Windows build (scripts/windows.sh --test): radixon.exe, its
-#      installer and zip, and the tests built for Windows, run under Wine.
-#      The first run on a machine builds Qt for Windows (half an hour to an
-#      hour on two cores) and caches it; later runs add about eight minutes.
+#      installer and zip, and the tests built for Windows, run under Wine
+#      posing as Windows 7 and as Windows 10. The first run on a machine
+#      builds Qt 5.15 for Windows (about 40 minutes on two cores) and caches
+#      it; later runs add about eight minutes.
 # RADIXON_TEST_QUICK=1 stops after step 1 (for a quick local round; ignored
 # when CI=true, so CI always runs everything).
 set -euo pipefail
@@ -22,6 +24,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=setup.sh
 source "$ROOT/scripts/setup.sh"
 setup_main test
+
+echo "== C++ style"
+"$ROOT/scripts/format.sh" --check
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error -j "$(nproc)" -LE package

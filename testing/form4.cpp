@@ -24,6 +24,8 @@ const WindowDesign& form4Design()
         const QColor paleBlue(192, 192, 255);
         const QColor darkRed(192, 0, 0);
         const Lettering lettering{"Times New Roman", 24, true, true};
+        // One control a row, as the design lists them.
+        // clang-format off
         return WindowDesign{
             "Form4",
             QSize(15315, 10410),
@@ -58,6 +60,7 @@ const WindowDesign& form4Design()
             {"Command1", "Text2", "Ввод_числа", "Text1", "Ввод_ответа", "Выход", "Picture1", "Command2", "Command3",
              "Text3"},
         };
+        // clang-format on
     }();
     return form4;
 }
