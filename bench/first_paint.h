@@ -25,17 +25,14 @@ protected:
         if (event->type() == QEvent::Paint && !painted_ && object->isWidgetType() &&
             static_cast<QWidget*>(object)->window() == window_) {
             painted_ = true;
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
-    explicit QuitAfterFirstPaint(QWidget& window)
-        : QObject(QCoreApplication::instance()), window_(&window)
-    {
-    }
+    explicit QuitAfterFirstPaint(QWidget& window) : QObject(QCoreApplication::instance()), window_(&window) {}
 
     QPointer<QWidget> window_;
     bool painted_ = false;

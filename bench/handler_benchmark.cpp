@@ -296,8 +296,8 @@ public:
         shown_->ReportRuns(runs);
         for (const Run& run : runs) {
             failed_ = failed_ || run.error_occurred;
-            if (run.error_occurred || !(run.repetitions > 1 ? run.aggregate_name == "median"
-                                                             : run.run_type == Run::RT_Iteration))
+            if (run.error_occurred ||
+                !(run.repetitions > 1 ? run.aggregate_name == "median" : run.run_type == Run::RT_Iteration))
                 continue;
             ++medians_;
             if (run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) >= GoalSeconds)

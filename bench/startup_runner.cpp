@@ -9,9 +9,9 @@
 // Exits with 0 when both ratios are within their goals, 1 when not, 2 when a
 // program failed to start or quit.
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -118,7 +118,7 @@ int main(int argc, char* argv[])
     std::printf("  %-8s %10s %12s\n", "", "wall ms", "peak RSS MB");
     std::printf("  %-8s %10.1f %12.1f\n", "floor", floorTime, floorMemory);
     std::printf("  %-8s %10.1f %12.1f\n", "tutor", tutorTime, tutorMemory);
-    std::printf("  tutor/floor: start-up %.3f (goal %.2f) %s, peak RSS %.3f (goal %.2f) %s\n", timeRatio,
-                timeGoal, timeOk ? "ok" : "MISSED", memoryRatio, memoryGoal, memoryOk ? "ok" : "MISSED");
+    std::printf("  tutor/floor: start-up %.3f (goal %.2f) %s, peak RSS %.3f (goal %.2f) %s\n", timeRatio, timeGoal,
+                timeOk ? "ok" : "MISSED", memoryRatio, memoryGoal, memoryOk ? "ok" : "MISSED");
     return timeOk && memoryOk ? 0 : 1;
 }

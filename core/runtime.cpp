@@ -69,10 +69,8 @@ int DigitValue(char16_t c)
     return -1;
 }
 
-RuntimeError::RuntimeError(RuntimeErrorKind kind)
-    : std::runtime_error(messageOf(kind).toStdString()), kind_(kind)
-{
-}
+RuntimeError::RuntimeError(RuntimeErrorKind kind) : std::runtime_error(messageOf(kind).toStdString()), kind_(kind)
+{}
 
 QString RuntimeError::message() const
 {
@@ -167,8 +165,7 @@ double AnswerValue(const QString& text)
     } catch (const RuntimeError&) {
         for (QChar c : text) {
             if (!SkippedByVal(c))
-                return c == u'-' ? -std::numeric_limits<double>::infinity()
-                                 : std::numeric_limits<double>::infinity();
+                return c == u'-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
         }
         return std::numeric_limits<double>::infinity();
     }

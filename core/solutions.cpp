@@ -34,7 +34,8 @@ void printPowersWrittenOut(PrintModel& page, const std::vector<Int16>& digits, I
                     PrintItem::text(QStringLiteral("+"))},
                    LineEnd::Continue);
     page.print({PrintItem::text(QString::number(digits.back())), PrintItem::text(QStringLiteral(" * ")),
-                PrintItem::number(radix), PrintItem::text(QStringLiteral(" ^0")), PrintItem::text(QStringLiteral(" = "))});
+                PrintItem::number(radix), PrintItem::text(QStringLiteral(" ^0")),
+                PrintItem::text(QStringLiteral(" = "))});
 }
 
 void printPowersEvaluated(PrintModel& page, const std::vector<Int16>& digits, double radix, Int16 taskNumber)

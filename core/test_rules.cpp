@@ -80,9 +80,9 @@ TestAnswer TakeTestAnswer(Модуль1& m, const QString& reply)
         return TestAnswer::NotCounted;
     // In the first half the number may be written with letter digits, as in
     // the practice of writing numbers into a radix.
-    const bool right = m.StudentAnswer == m.RightAnswer ||
-                       (DirectionOf(m.TasksIssued, m.TaskTotal) == TaskDirection::DecimalToRadix &&
-                        WritesTaskInLetterDigits(m, reply));
+    const bool right =
+        m.StudentAnswer == m.RightAnswer || (DirectionOf(m.TasksIssued, m.TaskTotal) == TaskDirection::DecimalToRadix &&
+                                             WritesTaskInLetterDigits(m, reply));
     return right ? TestAnswer::Right : TestAnswer::Wrong;
 }
 

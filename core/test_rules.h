@@ -2,11 +2,11 @@
 #pragma once
 
 #include "conversion.h"
-#include "tasks.h"
 #include "dialogs.h"
 #include "module1.h"
 #include "print_model.h"
 #include "random_source.h"
+#include "tasks.h"
 
 #include <QString>
 

@@ -27,10 +27,10 @@ namespace {
     std::abort();
 }
 
-#define CHECK(cond, text, value) \
-    do {                         \
-        if (!(cond))             \
-            fail(#cond, text, value); \
+#define CHECK(cond, text, value)                                                                                       \
+    do {                                                                                                               \
+        if (!(cond))                                                                                                   \
+            fail(#cond, text, value);                                                                                  \
     } while (0)
 
 bool skipped(char16_t c)

@@ -14,8 +14,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QStandardPaths>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTranslator>
@@ -34,15 +34,15 @@ public:
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         const QPalette palette = QApplication::palette();
-        painter->setPen(QPen(palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
-                                           QPalette::ButtonText),
-                             qMax(1.0, rect.width() / 12.0)));
-        const QRectF box = QRectF(rect).adjusted(rect.width() * 0.25, rect.height() * 0.3,
-                                                 -rect.width() * 0.25, -rect.height() * 0.3);
+        painter->setPen(
+            QPen(palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::ButtonText),
+                 qMax(1.0, rect.width() / 12.0)));
+        const QRectF box =
+            QRectF(rect).adjusted(rect.width() * 0.25, rect.height() * 0.3, -rect.width() * 0.25, -rect.height() * 0.3);
         for (const qreal left : {box.left(), box.center().x()}) {
             const qreal right = left + box.width() / 2;
-            painter->drawPolyline(QPolygonF({QPointF(left, box.top()), QPointF(right, box.center().y()),
-                                             QPointF(left, box.bottom())}));
+            painter->drawPolyline(
+                QPolygonF({QPointF(left, box.top()), QPointF(right, box.center().y()), QPointF(left, box.bottom())}));
         }
         painter->restore();
     }
@@ -116,15 +116,14 @@ void installQtTranslation(QApplication& app)
 #else
     const QString folder = qt::translationsFolder();
 #endif
-    if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), folder))
+    if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         folder))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
 }
 
-void setColours(QWidget* widget, QPalette::ColorRole backRole, QColor back, QPalette::ColorRole foreRole,
-                QColor fore)
+void setColours(QWidget* widget, QPalette::ColorRole backRole, QColor back, QPalette::ColorRole foreRole, QColor fore)
 {
     QPalette palette = widget->palette();
     if (back.isValid())
@@ -221,8 +220,9 @@ QIcon programIcon()
     // for a run where it is not installed. The icon is looked up where the
     // package puts it rather than through QIcon::fromTheme: walking the
     // desktop's themes for it took a third of the start on X11.
-    const QString installed = QStandardPaths::locate(
-        QStandardPaths::GenericDataLocation, QStringLiteral("icons/hicolor/scalable/apps/io.github.radixon.Radixon.svg"));
+    const QString installed =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                               QStringLiteral("icons/hicolor/scalable/apps/io.github.radixon.Radixon.svg"));
     return QIcon(new IconFromFileWhenDrawn(installed.isEmpty() ? QStringLiteral(":/icons/io.github.radixon.Radixon.svg")
                                                                : installed));
 #endif
@@ -242,8 +242,7 @@ QFont designFont(const QString& face, double points, bool bold, bool italic)
     return font;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face,
-                        const QFont& font)
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QColor face, const QFont& font)
 {
     return designedButton(new Button(parent), name, caption, face, font);
 }

@@ -20,7 +20,9 @@ struct DesignFace {
 };
 
 constexpr DesignFace designFaces[] = {
-    {"Times New Roman", "Times New Roman", "Liberation Serif",
+    {"Times New Roman",
+     "Times New Roman",
+     "Liberation Serif",
      {"LiberationSerif-Bold.ttf", "LiberationSerif-BoldItalic.ttf"}},
     {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", {"LiberationSans-Regular.ttf", nullptr}},
 };

@@ -7,13 +7,13 @@
 #include "screen_fit.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QScreen>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace radixon {
 

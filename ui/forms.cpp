@@ -7,8 +7,7 @@ namespace radixon {
 
 Forms::Forms(Модуль1& state, Dialogs& dialogs, RandomSource& random, std::function<void()> onEnd)
     : context_{state, dialogs, random, *this}, onEnd_(std::move(onEnd))
-{
-}
+{}
 
 void Forms::registerForm(FormId id, Factory factory)
 {

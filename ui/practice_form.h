@@ -23,8 +23,7 @@ protected:
     // `direction`: Form2 shows a decimal number to write in the radix, Form3
     // the digits in the radix to give in decimal. `taskBase`: the smallest
     // number drawn; both windows draw from 190 numbers.
-    PracticeForm(FormId id, FormContext context, const WindowDesign& design, TaskDirection direction,
-                 int taskBase);
+    PracticeForm(FormId id, FormContext context, const WindowDesign& design, TaskDirection direction, int taskBase);
 
     // Prints the worked solution of the current task in Picture1.
     virtual void Показать_решение_Click() = 0;

@@ -36,8 +36,8 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title)
 
 void QtDialogs::msgBox(const QString& prompt, MsgStyle style, const QString& title)
 {
-    QMessageBox box(style == MsgStyle::Critical ? QMessageBox::Critical : QMessageBox::Warning,
-                    titleOrAppName(title), prompt, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(style == MsgStyle::Critical ? QMessageBox::Critical : QMessageBox::Warning, titleOrAppName(title),
+                    prompt, QMessageBox::Ok, QApplication::activeWindow());
     // A screen reader says the box's text as it opens, but Orca, still busy
     // with the answer box that has just closed, may say only the focused
     // button: the button carries the text too, so the verdict is always heard.

@@ -126,7 +126,10 @@ public:
         const QRect rect(left, caret.y(), metrics.horizontalAdvance(all.mid(offset, 1)), metrics.height());
         return QRect(box()->mapToGlobal(rect.topLeft()), rect.size());
     }
-    int offsetAtPoint(const QPoint& point) const override { return box()->cursorPositionAt(box()->mapFromGlobal(point)); }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
     void scrollToSubstring(int startIndex, int endIndex) override
     {
         box()->setCursorPosition(endIndex);

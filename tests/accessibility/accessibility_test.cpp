@@ -4,8 +4,8 @@
 
 #include "program_fixture.h"
 
-#include "qt_dialogs.h"
 #include "print_area.h"
+#include "qt_dialogs.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -63,14 +63,10 @@ struct NamedBox {
 };
 
 const NamedBox boxes[] = {
-    {FormId::Form1, "Text1", "Ваша фамилия"},
-    {FormId::Form2, "Text2", "Основание системы счисления"},
-    {FormId::Form2, "Text1", "Задайте число"},
-    {FormId::Form3, "Text2", "Основание системы счисления"},
-    {FormId::Form3, "Text1", "Задайте число"},
-    {FormId::Form4, "Text2", "Введите основание системы счисления"},
-    {FormId::Form4, "Text1", "Задайте число"},
-    {FormId::Form4, "Text3", "Введите количество заданий"},
+    {FormId::Form1, "Text1", "Ваша фамилия"},  {FormId::Form2, "Text2", "Основание системы счисления"},
+    {FormId::Form2, "Text1", "Задайте число"}, {FormId::Form3, "Text2", "Основание системы счисления"},
+    {FormId::Form3, "Text1", "Задайте число"}, {FormId::Form4, "Text2", "Введите основание системы счисления"},
+    {FormId::Form4, "Text1", "Задайте число"}, {FormId::Form4, "Text3", "Введите количество заданий"},
 };
 
 TEST_F(ScreenReader, NamesEachTextBoxAfterTheControlThatLabelsIt)
@@ -156,8 +152,8 @@ TEST_F(ScreenReader, NamesEveryControlOfEveryWindow)
 TEST_F(ScreenReader, ReadsTheMenuItemsOfTheMainWindow)
 {
     QStringList items;
-    collect(QAccessible::queryAccessibleInterface(form(FormId::Form1).findChild<QMenuBar*>()),
-            QAccessible::MenuItem, items);
+    collect(QAccessible::queryAccessibleInterface(form(FormId::Form1).findChild<QMenuBar*>()), QAccessible::MenuItem,
+            items);
     EXPECT_EQ(items, (QStringList{QStringLiteral("Регистрация"), QStringLiteral("О программе"),
                                   QStringLiteral("Инструкция")}));
 }
@@ -209,7 +205,7 @@ protected:
         QString title;
         QStringList buttons;
         QStringList texts;
-        QString buttonDescription;  // of the first button
+        QString buttonDescription;              // of the first button
         std::pair<int, int> answerRun{-1, -1};  // the text run of "170" typed into its box, at 1
     };
 
@@ -228,8 +224,8 @@ protected:
             collect(accessible, QAccessible::StaticText, seen.texts);
             if (auto* answer = dialog->findChild<QLineEdit*>()) {
                 answer->setText(QStringLiteral("170"));
-                QAccessible::queryAccessibleInterface(answer)->textInterface()->attributes(
-                    1, &seen.answerRun.first, &seen.answerRun.second);
+                QAccessible::queryAccessibleInterface(answer)->textInterface()->attributes(1, &seen.answerRun.first,
+                                                                                           &seen.answerRun.second);
             }
             inspected = true;
             dialog->close();
@@ -244,8 +240,9 @@ protected:
 
 TEST_F(QtDialogsForScreenReaders, MessageBoxReadsItsTitleTextAndOkButton)
 {
-    const Seen seen = whileOpen(
-        [&] { dialogs.msgBox(QStringLiteral("НЕПРАВИЛЬНО!!!"), MsgStyle::Critical, QStringLiteral("Предупреждение")); });
+    const Seen seen = whileOpen([&] {
+        dialogs.msgBox(QStringLiteral("НЕПРАВИЛЬНО!!!"), MsgStyle::Critical, QStringLiteral("Предупреждение"));
+    });
     EXPECT_TRUE(seen.title.contains(QStringLiteral("Предупреждение"))) << seen.title.toStdString();
     EXPECT_TRUE(seen.texts.contains(QStringLiteral("НЕПРАВИЛЬНО!!!"))) << seen.texts.join('|').toStdString();
     EXPECT_EQ(seen.buttons, QStringList{QStringLiteral("OK")});
@@ -255,7 +252,8 @@ TEST_F(QtDialogsForScreenReaders, MessageBoxReadsItsTitleTextAndOkButton)
 TEST_F(QtDialogsForScreenReaders, InputBoxReadsItsPromptAndRussianButtons)
 {
     QString reply = QStringLiteral("not closed");
-    const Seen seen = whileOpen([&] { reply = dialogs.inputBox(QStringLiteral("Введи ответ"), QStringLiteral("Ввод ответа")); });
+    const Seen seen =
+        whileOpen([&] { reply = dialogs.inputBox(QStringLiteral("Введи ответ"), QStringLiteral("Ввод ответа")); });
     EXPECT_TRUE(seen.title.contains(QStringLiteral("Ввод ответа"))) << seen.title.toStdString();
     EXPECT_TRUE(seen.texts.contains(QStringLiteral("Введи ответ"))) << seen.texts.join('|').toStdString();
     EXPECT_EQ(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Отмена")}));

@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 namespace radixon::testing {
 namespace {
 
@@ -212,16 +211,16 @@ TEST_F(OnePrintArea, PlacesEachCharacterWhereItIsPaintedAndFindsItAgainThere)
         for (int column = 0; column <= line.size(); ++column, ++offset) {
             SCOPED_TRACE("line " + std::to_string(row) + ", column " + std::to_string(column));
             const QRect rect = text->characterRect(offset);
-            const QPoint origin = area->mapToGlobal(QPoint(metrics.horizontalAdvance(line.left(column)),
-                                                           row * metrics.lineSpacing()));
+            const QPoint origin =
+                area->mapToGlobal(QPoint(metrics.horizontalAdvance(line.left(column)), row * metrics.lineSpacing()));
             EXPECT_EQ(rect.topLeft(), origin);
             EXPECT_EQ(rect.height(), metrics.height());
             if (column == line.size()) {
                 EXPECT_EQ(rect.width(), 0) << "the line break takes no room";
                 continue;
             }
-            EXPECT_EQ(rect.width(), metrics.horizontalAdvance(line.left(column + 1)) -
-                                        metrics.horizontalAdvance(line.left(column)));
+            EXPECT_EQ(rect.width(),
+                      metrics.horizontalAdvance(line.left(column + 1)) - metrics.horizontalAdvance(line.left(column)));
             EXPECT_EQ(text->offsetAtPoint(rect.center()), offset);
         }
     }
@@ -292,14 +291,14 @@ TEST_F(OnePrintArea, MovesTheCaretWithTheArrowHomeAndEndKeysWhileFocused)
         int caret;
     };
     const Step steps[] = {
-        {Qt::Key_Right, Qt::NoModifier, 1},   {Qt::Key_Right, Qt::NoModifier, 2},
-        {Qt::Key_Right, Qt::NoModifier, 3},   {Qt::Key_Down, Qt::NoModifier, 7},  // "ef" is shorter
-        {Qt::Key_Down, Qt::NoModifier, 8},    {Qt::Key_Down, Qt::NoModifier, 9},
-        {Qt::Key_Down, Qt::NoModifier, 9},    {Qt::Key_End, Qt::NoModifier, 14},
-        {Qt::Key_Right, Qt::NoModifier, 14},  {Qt::Key_Up, Qt::NoModifier, 8},
-        {Qt::Key_Up, Qt::NoModifier, 5},      {Qt::Key_Left, Qt::NoModifier, 4},
-        {Qt::Key_Home, Qt::NoModifier, 0},    {Qt::Key_Up, Qt::NoModifier, 0},
-        {Qt::Key_Left, Qt::NoModifier, 0},    {Qt::Key_End, Qt::ControlModifier, 14},
+        {Qt::Key_Right, Qt::NoModifier, 1},     {Qt::Key_Right, Qt::NoModifier, 2},
+        {Qt::Key_Right, Qt::NoModifier, 3},     {Qt::Key_Down, Qt::NoModifier, 7},  // "ef" is shorter
+        {Qt::Key_Down, Qt::NoModifier, 8},      {Qt::Key_Down, Qt::NoModifier, 9},
+        {Qt::Key_Down, Qt::NoModifier, 9},      {Qt::Key_End, Qt::NoModifier, 14},
+        {Qt::Key_Right, Qt::NoModifier, 14},    {Qt::Key_Up, Qt::NoModifier, 8},
+        {Qt::Key_Up, Qt::NoModifier, 5},        {Qt::Key_Left, Qt::NoModifier, 4},
+        {Qt::Key_Home, Qt::NoModifier, 0},      {Qt::Key_Up, Qt::NoModifier, 0},
+        {Qt::Key_Left, Qt::NoModifier, 0},      {Qt::Key_End, Qt::ControlModifier, 14},
         {Qt::Key_Home, Qt::ControlModifier, 0}, {Qt::Key_Down, Qt::KeypadModifier, 5},
     };
     for (const Step& step : steps) {

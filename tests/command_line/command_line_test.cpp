@@ -12,9 +12,9 @@ namespace {
 struct Invocation {
     const char* name;
     QStringList arguments;
-    int status;              // -1: still running, the tutor started
-    const char* out;         // a pattern standard output matches
-    const char* err;         // a pattern standard error matches
+    int status;       // -1: still running, the tutor started
+    const char* out;  // a pattern standard output matches
+    const char* err;  // a pattern standard error matches
 };
 
 const Invocation Invocations[] = {
@@ -22,8 +22,11 @@ const Invocation Invocations[] = {
     {"short version", {"-v"}, 0, "^radixon " RADIXON_VERSION "\n$", "^$"},
     {"help", {"--help"}, 0, "^Usage: \\S*radixon \\[options\\]\n.*-h, --help.*-v, --version", "^$"},
     {"short help", {"-h"}, 0, "^Usage: ", "^$"},
-    {"Qt's options with ours", {"-platform", "offscreen", "-style", "Fusion", "-reverse", "--version"}, 0,
-     "^radixon ", "^$"},
+    {"Qt's options with ours",
+     {"-platform", "offscreen", "-style", "Fusion", "-reverse", "--version"},
+     0,
+     "^radixon ",
+     "^$"},
     {"unknown option", {"--fullscreen"}, 2, "^$", "^radixon: Unknown option 'fullscreen'.\n\nUsage: "},
     {"unknown short option", {"-x"}, 2, "^$", "Unknown option 'x'.*Usage: "},
     {"argument", {"tasks.txt"}, 2, "^$", "^radixon: Unexpected argument 'tasks.txt'.\n\nUsage: "},

@@ -97,8 +97,8 @@ TEST(Module1, StartsAtZeroAndChecksDigitIndices)
     Модуль1 m;
     for (Int16 d : m.Digits)
         EXPECT_EQ(d, 0);
-    EXPECT_EQ(m.DigitTop + m.Dividend + m.TaskNumber + m.Radix + m.TasksIssued + m.CorrectCount +
-                  m.LastAnswered + m.TaskTotal,
+    EXPECT_EQ(m.DigitTop + m.Dividend + m.TaskNumber + m.Radix + m.TasksIssued + m.CorrectCount + m.LastAnswered +
+                  m.TaskTotal,
               0);
     EXPECT_EQ(m.RightAnswer, 0);
     EXPECT_EQ(m.StudentAnswer, 0);
@@ -116,8 +116,12 @@ TEST(RandomTaskNumber, CoversBaseToBasePlusSpanMinusOne)
         int span, base;
         Int16 number;
     } cases[] = {
-        {0.0f, 190, 30, 30},  {largestBelowOne, 190, 30, 219}, {0.0f, 190, 80, 80},
-        {largestBelowOne, 190, 80, 269}, {0.0f, 199, 50, 50}, {largestBelowOne, 199, 50, 248},
+        {0.0f, 190, 30, 30},
+        {largestBelowOne, 190, 30, 219},
+        {0.0f, 190, 80, 80},
+        {largestBelowOne, 190, 80, 269},
+        {0.0f, 199, 50, 50},
+        {largestBelowOne, 199, 50, 248},
         {SequenceRandom::drawing(45, 190, 30), 190, 30, 45},
     };
     for (const auto& c : cases) {
@@ -214,14 +218,10 @@ TEST(AskTaskTotal, AsksUntilTheCountIsEvenAndStartsTheIssueAgain)
         std::vector<QString> replies;
         Int16 total;
     } cases[] = {
-        {"6", {}, 6},
-        {"5.5", {}, 6},
-        {"6.5", {}, 6},
-        {"", {}, 0},
-        {"-4", {}, -4},
-        {"7", {"3", "-3", "8"}, 8},
-        {"7", {QString()}, 0},
-        {"99999", {"1e309", "4"}, 4},
+        {"6", {}, 6},          {"5.5", {}, 6},
+        {"6.5", {}, 6},        {"", {}, 0},
+        {"-4", {}, -4},        {"7", {"3", "-3", "8"}, 8},
+        {"7", {QString()}, 0}, {"99999", {"1e309", "4"}, 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.box);

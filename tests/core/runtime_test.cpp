@@ -87,9 +87,13 @@ TEST(Str, WritesALeadingBlankForNumbersThatAreNotNegative)
         double value;
         const char* text;
     } cases[] = {
-        {0, " 0"},       {2, " 2"},         {-5, "-5"},        {83.3, " 83.3"},    {60, " 60"},
-        {100, " 100"},   {6.2, " 6.2"},     {-6.2, "-6.2"},    {66.7, " 66.7"},    {101101, " 101101"},
-        {0.5, " .5"},    {-0.25, "-.25"},   {1e15, " 1E+15"},  {123456789012345, " 123456789012345"},
+        {0, " 0"},         {2, " 2"},
+        {-5, "-5"},        {83.3, " 83.3"},
+        {60, " 60"},       {100, " 100"},
+        {6.2, " 6.2"},     {-6.2, "-6.2"},
+        {66.7, " 66.7"},   {101101, " 101101"},
+        {0.5, " .5"},      {-0.25, "-.25"},
+        {1e15, " 1E+15"},  {123456789012345, " 123456789012345"},
         {32767, " 32767"}, {-32768, "-32768"},
     };
     for (const auto& c : cases) {
@@ -104,9 +108,8 @@ TEST(CInt, RoundsToNearestWithHalvesToEven)
         double value;
         Int16 result;
     } cases[] = {
-        {0.5, 0},   {1.5, 2},       {2.5, 2},        {3.5, 4},      {-0.5, 0},   {-1.5, -2},
-        {1.4, 1},   {2.6, 3},       {32767, 32767},  {-32768, -32768}, {32767.4, 32767},
-        {-32768.5, -32768},
+        {0.5, 0}, {1.5, 2}, {2.5, 2},       {3.5, 4},         {-0.5, 0},        {-1.5, -2},
+        {1.4, 1}, {2.6, 3}, {32767, 32767}, {-32768, -32768}, {32767.4, 32767}, {-32768.5, -32768},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
@@ -116,8 +119,8 @@ TEST(CInt, RoundsToNearestWithHalvesToEven)
 
 TEST(CInt, OutsideSixteenBitsIsAnOverflow)
 {
-    for (double value : {32767.5, 32768.0, -32768.6, -32769.0, 1e300,
-                         std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+    for (double value : {32767.5, 32768.0, -32768.6, -32769.0, 1e300, std::numeric_limits<double>::quiet_NaN(),
+                         std::numeric_limits<double>::infinity()}) {
         SCOPED_TRACE(value);
         EXPECT_THROW(CInt(value), RuntimeError);
     }

@@ -114,8 +114,12 @@ TEST(ExpandedSum, WritesThePowersOutThenWorksThemOut)
          200,
          {QStringLiteral(" 310  =  3 * 8 ^ 2 + 1 * 8 ^ 1 +0 *  8  ^0 = "),
           QStringLiteral(" =  3 * 64  +  1 * 8  +  0  =  200 "), QString(), QStringLiteral("ОТВЕТ: 200 ")}},
-        {"before any task", 0, 0, 0,
-         {QStringLiteral(" 0  = 0 *  0  ^0 = "), QStringLiteral(" =  0  =  0 "), QString(), QStringLiteral("ОТВЕТ: 0 ")}},
+        {"before any task",
+         0,
+         0,
+         0,
+         {QStringLiteral(" 0  = 0 *  0  ^0 = "), QStringLiteral(" =  0  =  0 "), QString(),
+          QStringLiteral("ОТВЕТ: 0 ")}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -21,14 +21,12 @@ TEST(ResultPage, VerdictFollowsTheRoundedPercentage)
         const char* percentage;
         const char* verdict;
     } table[] = {
-        {6, 0, "0", below},        {6, 3, "50", below},        {6, 4, "66.7", average},
-        {6, 5, "83.3", good},      {6, 6, "100", excellent},   {10, 5, "50", below},
-        {10, 6, "60", average},    {10, 7, "70", good},        {10, 8, "80", good},
-        {10, 9, "90", excellent},  {16, 1, "6.2", below},      {16, 10, "62.5", average},
-        {16, 11, "68.8", average}, {16, 12, "75", good},       {16, 15, "93.8", excellent},
-        {20, 11, "55", below},     {20, 12, "60", average},    {20, 13, "65", average},
-        {20, 14, "70", good},      {20, 17, "85", good},       {20, 18, "90", excellent},
-        {1000, 899, "89.9", good}, {3000, 1799, "60", average}, {2, 3, "150", excellent},
+        {6, 0, "0", below},        {6, 3, "50", below},       {6, 4, "66.7", average},     {6, 5, "83.3", good},
+        {6, 6, "100", excellent},  {10, 5, "50", below},      {10, 6, "60", average},      {10, 7, "70", good},
+        {10, 8, "80", good},       {10, 9, "90", excellent},  {16, 1, "6.2", below},       {16, 10, "62.5", average},
+        {16, 11, "68.8", average}, {16, 12, "75", good},      {16, 15, "93.8", excellent}, {20, 11, "55", below},
+        {20, 12, "60", average},   {20, 13, "65", average},   {20, 14, "70", good},        {20, 17, "85", good},
+        {20, 18, "90", excellent}, {1000, 899, "89.9", good}, {3000, 1799, "60", average}, {2, 3, "150", excellent},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(std::to_string(row.correct) + " of " + std::to_string(row.total));
@@ -130,8 +128,8 @@ TEST(TestAnswers, LetterDigitsCountInTheFirstHalfOnly)
         const char* reply;
         TestAnswer answer;
     } table[] = {
-        {1, "AA", TestAnswer::Right},  {1, "aa", TestAnswer::Right}, {1, "1010", TestAnswer::Right},
-        {1, "AB", TestAnswer::Wrong},  {2, "AA", TestAnswer::Wrong}, {2, "170", TestAnswer::Right},
+        {1, "AA", TestAnswer::Right}, {1, "aa", TestAnswer::Right}, {1, "1010", TestAnswer::Right},
+        {1, "AB", TestAnswer::Wrong}, {2, "AA", TestAnswer::Wrong}, {2, "170", TestAnswer::Right},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(std::to_string(row.task) + ": " + row.reply);

@@ -9,8 +9,8 @@
 #include "program_fixture.h"
 
 #include <QApplication>
-#include <QMenuBar>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
 
@@ -138,13 +138,11 @@ TEST_P(FitOnTheScreen, ShowsTheWholeWindowAsDesignedOrSmallerByOneFactor)
         EXPECT_NEAR(drawn.left, designed.left, 0.02);
         EXPECT_NEAR(drawn.right, designed.right, 0.02);
     }
-    const QString picture =
-        QStringLiteral("fit-%1-%2.png").arg(screenName(), window.objectName().toLower());
+    const QString picture = QStringLiteral("fit-%1-%2.png").arg(screenName(), window.objectName().toLower());
     saveGrab(id, picture);
-    std::cout << screenName().toStdString() << ": " << window.objectName().toStdString() << " " << window.width()
-              << "x" << window.height() << " at factor " << factor << " on " << available.width() << "x"
-              << available.height() << " (device pixel ratio " << window.devicePixelRatioF() << "), "
-              << picture.toStdString() << "\n";
+    std::cout << screenName().toStdString() << ": " << window.objectName().toStdString() << " " << window.width() << "x"
+              << window.height() << " at factor " << factor << " on " << available.width() << "x" << available.height()
+              << " (device pixel ratio " << window.devicePixelRatioF() << "), " << picture.toStdString() << "\n";
 }
 
 TEST_P(FitOnTheScreen, StaysOnTheScreenWhenShownAgain)

@@ -19,10 +19,7 @@ struct PageLine {
     const char* text;
     int trailing;
 
-    QString printed() const
-    {
-        return QString(leading, u' ') + QString::fromUtf8(text) + QString(trailing, u' ');
-    }
+    QString printed() const { return QString(leading, u' ') + QString::fromUtf8(text) + QString(trailing, u' '); }
 };
 
 const PageLine Instruction[] = {

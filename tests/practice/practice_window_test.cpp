@@ -114,9 +114,9 @@ TEST_F(PracticeWindows, ShowTheTaskAndExpectItsAnswer)
         const char* shown;
         double rightAnswer;
     } cases[] = {
-        {Form2, "16", 219, 16, " 219", 1311},  // digits 13 and 11 written as decimal numbers
-        {Form2, "300", 150, 300, " 150", 150}, // a radix above the number leaves it whole
-        {Form2, "2.5", 30, 2, " 30", 11110},   // halves go to the even radix
+        {Form2, "16", 219, 16, " 219", 1311},   // digits 13 and 11 written as decimal numbers
+        {Form2, "300", 150, 300, " 150", 150},  // a radix above the number leaves it whole
+        {Form2, "2.5", 30, 2, " 30", 11110},    // halves go to the even radix
         {Form2, "3.5", 80, 4, " 80", 1100},
         {Form2, "10", 137, 10, " 137", 137},
         {Form3, "2", 269, 2, " 1 0 0 0 0 1 1 0 1", 100001101},
@@ -152,14 +152,27 @@ TEST_F(PracticeWindows, JudgeTheTypedAnswerByItsValue)
         bool right;
     } cases[] = {
         // 45 in radix 2
-        {Form2, "101101", true},    {Form2, "1 0 1 1 0 1", true}, {Form2, "  101101  ", true},
-        {Form2, "101101abc", true}, {Form2, "101101руб", true},   {Form2, "1011.01", false},
-        {Form2, "", false},         {Form2, "45", false},         {Form2, "1011010", false},
-        {Form2, "1e309", false},    {Form2, "-1e309", false},
+        {Form2, "101101", true},
+        {Form2, "1 0 1 1 0 1", true},
+        {Form2, "  101101  ", true},
+        {Form2, "101101abc", true},
+        {Form2, "101101руб", true},
+        {Form2, "1011.01", false},
+        {Form2, "", false},
+        {Form2, "45", false},
+        {Form2, "1011010", false},
+        {Form2, "1e309", false},
+        {Form2, "-1e309", false},
         // 100 in radix 2
-        {Form3, "100", true},       {Form3, "1 00", true},        {Form3, " 100 ", true},
-        {Form3, "100руб", true},    {Form3, "100abc", true},      {Form3, "10.0", false},
-        {Form3, "1.00", false},     {Form3, "", false},           {Form3, "1100100", false},
+        {Form3, "100", true},
+        {Form3, "1 00", true},
+        {Form3, " 100 ", true},
+        {Form3, "100руб", true},
+        {Form3, "100abc", true},
+        {Form3, "10.0", false},
+        {Form3, "1.00", false},
+        {Form3, "", false},
+        {Form3, "1100100", false},
     };
     open(FormId::Form2);
     setTask(FormId::Form2, 45, QStringLiteral(" 2"));
@@ -183,8 +196,8 @@ TEST_F(PracticeWindows, AboveRadixTenTheNumberMayBeWrittenWithLetterDigits)
         bool right;
     } cases[] = {
         // 170 in radix 16
-        {Form2, "AA", true},  {Form2, "a a", true}, {Form2, "1010", true}, {Form2, "AB", false},
-        {Form3, "170", true}, {Form3, "AA", false},
+        {Form2, "AA", true},  {Form2, "a a", true}, {Form2, "1010", true},
+        {Form2, "AB", false}, {Form3, "170", true}, {Form3, "AA", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.window.name) + " reply " + c.reply);
@@ -325,9 +338,9 @@ TEST_P(EachPracticeWindow, LoadingSetsTheMainWindowCaptionOnce)
     const QString caption = QStringLiteral("Перевод чисел в двоичную систему счисления - самопроверка");
     open(id());
     EXPECT_EQ(form(FormId::Form1).windowTitle(), caption);
-    EXPECT_EQ(form(id()).windowTitle(), id() == FormId::Form2
-                                            ? QStringLiteral("ОБУЧЕНИЕ: Перевод десятичных чисел  в другие  системы счисления")
-                                            : QStringLiteral("ОБУЧЕНИЕ: Перевод чисел  в десятичную систему счисления"));
+    EXPECT_EQ(form(id()).windowTitle(),
+              id() == FormId::Form2 ? QStringLiteral("ОБУЧЕНИЕ: Перевод десятичных чисел  в другие  системы счисления")
+                                    : QStringLiteral("ОБУЧЕНИЕ: Перевод чисел  в десятичную систему счисления"));
     EXPECT_EQ(label(id(), "Label1")->text(), form(id()).windowTitle().mid(10));
 
     // Form_Load does not run again on a later visit.

@@ -10,10 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QPixmap>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
 
@@ -73,11 +73,11 @@ const std::vector<QString>& hostileCorpus()
             QStringLiteral("3"),
             QStringLiteral("-0"),
             QStringLiteral("０１２３４５６７８９"),  // full-width digits
-            QStringLiteral("٤٥"),                   // Arabic-Indic digits
-            QStringLiteral("۱۲۳"),                  // extended Arabic-Indic digits
+            QStringLiteral("٤٥"),                    // Arabic-Indic digits
+            QStringLiteral("۱۲۳"),                   // extended Arabic-Indic digits
             QStringLiteral("😀"),
             QStringLiteral("12😀34"),
-            QString::fromUtf16(u"1\u00002"),       // an embedded NUL
+            QString::fromUtf16(u"1\u00002"),  // an embedded NUL
             QString::fromUtf16(u"\u0007\u0008\u001b\u007f"),
             QString::fromUtf16(u"\u200b5\u00a0"),  // zero-width space, no-break space
             QString::fromUtf16(u"\xd800"),         // a lone surrogate
@@ -119,8 +119,7 @@ public:
 
     RobotDialogs(std::mt19937& engine, std::function<const Модуль1*()> state)
         : engine_(engine), state_(std::move(state))
-    {
-    }
+    {}
 
     void startAction()
     {
@@ -180,10 +179,7 @@ public:
         return engine_() % 2 ? QString::number(even) : QStringLiteral(" ") + QString::number(even);
     }
 
-    QString pick(const std::vector<QString>& texts)
-    {
-        return texts[engine_() % texts.size()];
-    }
+    QString pick(const std::vector<QString>& texts) { return texts[engine_() % texts.size()]; }
 
     bool hostile = true;
     int inputsThisAction = 0;
@@ -291,9 +287,8 @@ TaskSnapshot taskOf(const Модуль1& m)
 class Robot {
 public:
     explicit Robot(std::uint32_t seed)
-        : engine_(seed), random_(engine_), dialogs_(engine_, [this]() -> const Модуль1* {
-              return program_ ? &program_->state : nullptr;
-          })
+        : engine_(seed), random_(engine_),
+          dialogs_(engine_, [this]() -> const Модуль1* { return program_ ? &program_->state : nullptr; })
     {
         restart();
     }
@@ -321,8 +316,7 @@ public:
         }
         if (roll < 35 && !r.boxes.empty()) {
             QLineEdit* box = r.boxes[engine_() % r.boxes.size()];
-            const QString text =
-                engine_() % 3 == 0 ? dialogs_.validReply(QString()) : dialogs_.pick(hostileCorpus());
+            const QString text = engine_() % 3 == 0 ? dialogs_.validReply(QString()) : dialogs_.pick(hostileCorpus());
             ++edits;
             return act(id, "type " + shortText(text) + " into " + box->objectName().toStdString(), {}, [=] {
                 box->setFocus();
@@ -582,9 +576,8 @@ TEST(RobotPupil, SurvivesTwentyThousandRandomActions)
 
     std::cout << "robot pupil survived " << robot.actions << " actions: " << robot.clicks << " clicks, " << robot.menus
               << " menu items, " << robot.edits << " edits, " << robot.closes << " closes, " << robot.ends
-              << " program ends; " << robot.tasksSet << " tasks set, " << robot.answersTaken
-              << " test answers taken, " << robot.answersScored << " scored, " << robot.answersRight << " right"
-              << std::endl;
+              << " program ends; " << robot.tasksSet << " tasks set, " << robot.answersTaken << " test answers taken, "
+              << robot.answersScored << " scored, " << robot.answersRight << " right" << std::endl;
     // What the pupil is left looking at after the run, to be looked over.
     if (Form* last = robot.visibleWindow()) {
         QDir().mkpath(QStringLiteral(RADIXON_SCREENSHOT_DIR));

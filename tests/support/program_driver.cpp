@@ -101,9 +101,7 @@ void ProgramDriver::home(const QString& surname)
 void ProgramDriver::openFromMainWindow(FormId id, const QString& surname)
 {
     home(surname);
-    click(FormId::Form1, id == FormId::Form2   ? "Далее"
-                         : id == FormId::Form3 ? "PEREVOD_V10"
-                                               : "TESTIROVAN");
+    click(FormId::Form1, id == FormId::Form2 ? "Далее" : id == FormId::Form3 ? "PEREVOD_V10" : "TESTIROVAN");
     if (!visible(id) || visible(FormId::Form1))
         failed_("the main window did not open " + form(id).objectName().toStdString());
     dialogs.clear();

@@ -9,7 +9,8 @@
 
 namespace radixon::testing {
 
-ProgramFixture::ProgramFixture() : ProgramDriver([](const std::string& why) { ADD_FAILURE() << why; }) {}
+ProgramFixture::ProgramFixture() : ProgramDriver([](const std::string& why) { ADD_FAILURE() << why; })
+{}
 
 QString ProgramFixture::accessibleValue(FormId id, const char* name)
 {

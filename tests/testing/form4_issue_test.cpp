@@ -23,12 +23,9 @@ TEST_F(Form4Issue, SixTasksInRadixTwoGoFromDecimalThenBackToDecimal)
 {
     setTaskTotal(QStringLiteral("6"));
     const IssuedTask tasks[] = {
-        {137, ToBinary, " 137", 10001001},
-        {50, ToBinary, " 50", 110010},
-        {248, ToBinary, " 248", 11111000},
-        {200, ToDecimal, " 1 1 0 0 1 0 0 0", 200},
-        {99, ToDecimal, " 1 1 0 0 0 1 1", 99},
-        {64, ToDecimal, " 1 0 0 0 0 0 0", 64},
+        {137, ToBinary, " 137", 10001001},     {50, ToBinary, " 50", 110010},
+        {248, ToBinary, " 248", 11111000},     {200, ToDecimal, " 1 1 0 0 1 0 0 0", 200},
+        {99, ToDecimal, " 1 1 0 0 0 1 1", 99}, {64, ToDecimal, " 1 0 0 0 0 0 0", 64},
     };
     int press = 0;
     for (const IssuedTask& task : tasks) {
@@ -152,8 +149,13 @@ struct UnusableRadix {
 TEST_F(Form4Issue, RadixBelowTwoInTheBoxIsAskedForBeforeTheTask)
 {
     const UnusableRadix cases[] = {
-        {"one", "1"}, {"zero", "0"}, {"negative", "-5"}, {"letters", "abc"},
-        {"empty", ""}, {"half rounds to 0", "0.5"}, {"beyond 16 bits", "70000"},
+        {"one", "1"},
+        {"zero", "0"},
+        {"negative", "-5"},
+        {"letters", "abc"},
+        {"empty", ""},
+        {"half rounds to 0", "0.5"},
+        {"beyond 16 bits", "70000"},
     };
     for (const UnusableRadix& c : cases) {
         SCOPED_TRACE(c.name);

@@ -20,10 +20,7 @@ protected:
         setTaskTotal(QString::number(total));
         drawNext({137});
     }
-    QString rightReply()
-    {
-        return m().RightAnswer == 137 ? QStringLiteral("137") : QStringLiteral("10001001");
-    }
+    QString rightReply() { return m().RightAnswer == 137 ? QStringLiteral("137") : QStringLiteral("10001001"); }
 
     // Back to the main window and into the test again: a fresh score.
     void reopenTest()
@@ -229,15 +226,8 @@ TEST_F(Form4Scoring, WholeTestGivesTheWorkedExamplePage)
 
     printResult();
     const QStringList expected{
-        "",
-        "           Уважаемый  S!",
-        "",
-        "   Из  6 возможных баллов Вы набрали",
-        "         5   бал.  ",
-        "",
-        "    Ваш результат:   83.3 % ",
-        "",
-        "     У Вас хороший результат!",
+        "", "           Уважаемый  S!",     "", "   Из  6 возможных баллов Вы набрали", "         5   бал.  ",
+        "", "    Ваш результат:   83.3 % ", "", "     У Вас хороший результат!",
     };
     EXPECT_EQ(page(), expected);
     EXPECT_EQ(accessibleValue(FormId::Form4), expected.join(u'\n'));

@@ -26,8 +26,8 @@ TEST_F(Form4SetUp, OpensWithFocusOnTheRadixButtonAndTabsInDesignOrder)
     QWidget* focused = window.focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName(), QStringLiteral("Command1"));
-    expectTabOrder(window, {"Command1", "Text2", "Ввод_числа", "Text1", "Ввод_ответа", "Выход", "Picture1",
-                            "Command2", "Command3", "Text3"});
+    expectTabOrder(window, {"Command1", "Text2", "Ввод_числа", "Text1", "Ввод_ответа", "Выход", "Picture1", "Command2",
+                            "Command3", "Text3"});
 }
 
 struct RadixEntry {

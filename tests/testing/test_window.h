@@ -62,8 +62,7 @@ protected:
         if (messages.empty())
             return "no message box";
         const ShownDialog& last = messages.back();
-        return (last.prompt + u'|' + QString::number(static_cast<int>(last.style)) + u'|' + last.title)
-            .toStdString();
+        return (last.prompt + u'|' + QString::number(static_cast<int>(last.style)) + u'|' + last.title).toStdString();
     }
 };
 

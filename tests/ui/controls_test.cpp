@@ -8,14 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
-#include <QTemporaryDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTest>
 #include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -113,8 +113,8 @@ TEST(Buttons, ArePressedWithSpaceReturnOrTheKeypadsEnter)
 TEST(TextBoxFonts, FallBackToOtherFontsOnlyOnceThePupilTypes)
 {
     QWidget window;
-    QLineEdit* box = makeTextBox(&window, QStringLiteral("Text1"), QStringLiteral(" "), Qt::white, Qt::black,
-                                 lettering(18));
+    QLineEdit* box =
+        makeTextBox(&window, QStringLiteral("Text1"), QStringLiteral(" "), Qt::white, Qt::black, lettering(18));
     // Our own texts need no fallback fonts, so none are looked up at start.
     EXPECT_TRUE(box->font().styleStrategy() & QFont::NoFontMerging);
 
@@ -132,8 +132,8 @@ TEST(TextBoxFonts, FallBackToOtherFontsOnlyOnceThePupilTypes)
 TEST(TextBoxFonts, TextSetByTheProgramKeepsTheStartFont)
 {
     QWidget window;
-    QLineEdit* box = makeTextBox(&window, QStringLiteral("Text2"), QStringLiteral(" 2"), Qt::white, Qt::black,
-                                 lettering(24));
+    QLineEdit* box =
+        makeTextBox(&window, QStringLiteral("Text2"), QStringLiteral(" 2"), Qt::white, Qt::black, lettering(24));
     box->setText(QStringLiteral(" 16"));
     EXPECT_TRUE(box->font().styleStrategy() & QFont::NoFontMerging);
     EXPECT_EQ(box->parentWidget(), &window);
