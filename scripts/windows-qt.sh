@@ -30,7 +30,7 @@ fi
 
 install_packages g++-mingw-w64-x86-64-posix make perl python3 dpkg-dev xz-utils
 
-# Qt's win32-g++ spec calls $CROSS_COMPILE{gcc,g++,ar,...}: these links make
+# Qt's win32-g++ mkspec calls $CROSS_COMPILE{gcc,g++,ar,...}: these links make
 # it the POSIX-thread compilers (std::thread) whatever the system's default.
 CROSS=x86_64-w64-mingw32
 # Only what the tutor and its tests use; the bundled third-party libraries,
