@@ -6,6 +6,8 @@
 #include "print_area.h"
 #include "screen_fit.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -45,23 +47,27 @@ QScreen* screenInUse()
     return screen ? screen : QGuiApplication::primaryScreen();
 }
 
+}  // namespace
+
 // The frame a window manager puts around a window is known only once a
 // window has been shown: one of ours that has been tells it (a hidden window
 // keeps what it last knew), else this allowance for a title bar and thin
-// borders is made.
-QMargins frameAround()
+// borders is made. A window never shown may claim a frame it does not have
+// (Qt 5 gives it margins of -1 at the right and the bottom), and Qt 5 under
+// Wine reports side borders of -3.
+QMargins Form::frameAround()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
+        const auto* form = qobject_cast<Form*>(window);
         const QRect frame = window->frameGeometry();
         const QRect client = window->geometry();
-        if (qobject_cast<Form*>(window) && frame != client)
-            return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                            frame.bottom() - client.bottom());
+        // No border makes room: one said to lie inside the window counts as none.
+        if (form && form->placed_ && frame != client)
+            return QMargins(std::max(0, client.left() - frame.left()), std::max(0, client.top() - frame.top()),
+                            std::max(0, frame.right() - client.right()), std::max(0, frame.bottom() - client.bottom()));
     }
     return QMargins(4, 36, 4, 4);
 }
-
-}  // namespace
 
 void Form::showOnScreen()
 {

@@ -78,6 +78,8 @@ protected:
 
 private:
     QWidget* makeControl(QWidget* parent, const ControlDesign& row) const;
+    // The frame around our windows, as far as it is known yet.
+    static QMargins frameAround();
 
     FormId id_;
     FormContext context_;

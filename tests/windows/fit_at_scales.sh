@@ -3,12 +3,17 @@
 # The fit tests of the Windows build on Qt's Windows platform itself, under
 # Wine on Xvfb, at the screen sizes and display scales of classrooms: Wine's
 # display scale (LogPixels) is what Windows' "Scale" setting sets, and Qt
-# draws at it as on Windows, with the screen's size in scaled pixels.
-#   fit_at_scales.sh test_fit.exe WORK
+# draws at it as on Windows, with the screen's size in scaled pixels. Wine
+# draws each window's frame itself, as Windows does, not a window manager.
+#   fit_at_scales.sh test_fit.exe WORK [WIDTHxHEIGHT@DPI ...]
+# DPI: 96 is 100 %, 120 is 125 %, 144 is 150 %, 192 is 200 %.
 set -euo pipefail
-[ "$#" -eq 2 ] || { echo "usage: $0 test_fit.exe WORK" >&2; exit 2; }
+[ "$#" -ge 2 ] || { echo "usage: $0 test_fit.exe WORK [WIDTHxHEIGHT@DPI ...]" >&2; exit 2; }
 program="$1"
 work="$2"
+shift 2
+screens=("$@")
+[ "${#screens[@]}" -gt 0 ] || screens=(1024x768@96 1366x768@120 1366x768@144 1920x1080@144 1920x1080@192)
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=SCRIPTDIR/xvfb.sh
 source "$here/xvfb.sh"
@@ -24,12 +29,12 @@ stop_display() {
 trap stop_display EXIT
 
 failures=0
-# screen size and dots per inch: 96 is 100 %, 120 is 125 %, 144 is 150 %, 192 is 200 %.
-for screen in 1024x768@96 1366x768@120 1366x768@144 1920x1080@144 1920x1080@192; do
+for screen in "${screens[@]}"; do
   size="${screen%@*}"
   dpi="${screen#*@}"
   start_xvfb "$size" "$work"
   timeout 180 "$here/wine.sh" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  timeout 180 "$here/wine.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
   timeout 60 "$wineserver" -w || true
   echo "== $size at $((dpi * 100 / 96)) %"
   if ! timeout 600 "$here/wine.sh" "$program" -platform windows --gtest_brief=1; then
