@@ -5,15 +5,13 @@
 # display scale (LogPixels) is what Windows' "Scale" setting sets, and Qt
 # draws at it as on Windows, with the screen's size in scaled pixels. Wine
 # draws each window's frame itself, as Windows does, not a window manager.
-#   fit_at_scales.sh test_fit.exe WORK [WIDTHxHEIGHT@DPI ...]
+#   fit_at_scales.sh test_fit.exe WORK WIDTHxHEIGHT@DPI...
 # DPI: 96 is 100 %, 120 is 125 %, 144 is 150 %, 192 is 200 %.
 set -euo pipefail
-[ "$#" -ge 2 ] || { echo "usage: $0 test_fit.exe WORK [WIDTHxHEIGHT@DPI ...]" >&2; exit 2; }
+[ "$#" -ge 3 ] || { echo "usage: $0 test_fit.exe WORK WIDTHxHEIGHT@DPI..." >&2; exit 2; }
 program="$1"
 work="$2"
 shift 2
-screens=("$@")
-[ "${#screens[@]}" -gt 0 ] || screens=(1024x768@96 1366x768@120 1366x768@144 1920x1080@144 1920x1080@192)
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=SCRIPTDIR/xvfb.sh
 source "$here/xvfb.sh"
@@ -29,7 +27,7 @@ stop_display() {
 trap stop_display EXIT
 
 failures=0
-for screen in "${screens[@]}"; do
+for screen in "$@"; do
   size="${screen%@*}"
   dpi="${screen#*@}"
   start_xvfb "$size" "$work"
