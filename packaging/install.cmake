@@ -159,34 +159,37 @@ if(radixon_build_tests)
   endforeach()
 
   # The built packages, checked the same way: Debian's own (scripts/package.sh)
-  # and the self-contained build's .deb and RPM (scripts/linux.sh). Labelled
-  # "package": the test command runs them once it has made the packages.
-  set(radixon_linux_dir ${PROJECT_BINARY_DIR}/linux)
-  set(radixon_portable_deb ${radixon_linux_dir}/dist/radixon-portable_${PROJECT_VERSION}_amd64.deb)
-  set(radixon_rpm ${radixon_linux_dir}/dist/radixon-${PROJECT_VERSION}-1.x86_64.rpm)
-  foreach(pair "deb=${PROJECT_BINARY_DIR}/radixon_${PROJECT_VERSION}_amd64.deb"
-      "portable_deb=${radixon_portable_deb}" "rpm=${radixon_rpm}")
-    string(REPLACE "=" ";" pair "${pair}")
-    list(GET pair 0 name)
-    list(GET pair 1 file)
-    foreach(check files depends hardening version)
-      add_test(NAME package.${name}.${check}
-        COMMAND ${radixon_packaging_dir}/check_package.sh ${check} ${file} ${radixon_linux_dir}/radixon)
-      set_tests_properties(package.${name}.${check} PROPERTIES LABELS package)
+  # and the self-contained build's .deb and RPM (scripts/linux.sh), when
+  # RADIXON_PACKAGE_TESTS is on. Labelled "package": the test command runs them
+  # once it has made the packages.
+  if(RADIXON_PACKAGE_TESTS)
+    set(radixon_linux_dir ${PROJECT_BINARY_DIR}/linux)
+    set(radixon_portable_deb ${radixon_linux_dir}/dist/radixon-portable_${PROJECT_VERSION}_amd64.deb)
+    set(radixon_rpm ${radixon_linux_dir}/dist/radixon-${PROJECT_VERSION}-1.x86_64.rpm)
+    foreach(pair "deb=${PROJECT_BINARY_DIR}/radixon_${PROJECT_VERSION}_amd64.deb"
+        "portable_deb=${radixon_portable_deb}" "rpm=${radixon_rpm}")
+      string(REPLACE "=" ";" pair "${pair}")
+      list(GET pair 0 name)
+      list(GET pair 1 file)
+      foreach(check files depends hardening version)
+        add_test(NAME package.${name}.${check}
+          COMMAND ${radixon_packaging_dir}/check_package.sh ${check} ${file} ${radixon_linux_dir}/radixon)
+        set_tests_properties(package.${name}.${check} PROPERTIES LABELS package)
+      endforeach()
     endforeach()
-  endforeach()
-  # Debian's own package is linted by package.sh --lintian. Errors and warnings
-  # fail; what cannot apply to a self-contained package is overridden, and
-  # docs/linux-packages.md says why.
-  add_test(NAME package.portable_deb.lintian
-    COMMAND lintian -EvIL +pedantic --fail-on error,warning --color never ${radixon_portable_deb})
-  add_test(NAME package.rpm.rpmlint
-    COMMAND rpmlint -c ${radixon_packaging_dir}/linux/rpmlint.toml ${radixon_rpm})
-  add_test(NAME package.tar.files COMMAND ${radixon_packaging_dir}/check_package.sh files
-    ${radixon_linux_dir}/dist/radixon-${PROJECT_VERSION}-linux-x86_64.tar.xz ${radixon_linux_dir}/radixon)
-  set_tests_properties(package.tar.files PROPERTIES LABELS package)
-  set_tests_properties(package.portable_deb.lintian package.rpm.rpmlint PROPERTIES
-    LABELS package TIMEOUT 300 FAIL_REGULAR_EXPRESSION "(^|\n)[^ ]*[EW]: ")
+    # Debian's own package is linted by package.sh --lintian. Errors and warnings
+    # fail; what cannot apply to a self-contained package is overridden, and
+    # docs/linux-packages.md says why.
+    add_test(NAME package.portable_deb.lintian
+      COMMAND lintian -EvIL +pedantic --fail-on error,warning --color never ${radixon_portable_deb})
+    add_test(NAME package.rpm.rpmlint
+      COMMAND rpmlint -c ${radixon_packaging_dir}/linux/rpmlint.toml ${radixon_rpm})
+    add_test(NAME package.tar.files COMMAND ${radixon_packaging_dir}/check_package.sh files
+      ${radixon_linux_dir}/dist/radixon-${PROJECT_VERSION}-linux-x86_64.tar.xz ${radixon_linux_dir}/radixon)
+    set_tests_properties(package.tar.files PROPERTIES LABELS package)
+    set_tests_properties(package.portable_deb.lintian package.rpm.rpmlint PROPERTIES
+      LABELS package TIMEOUT 300 FAIL_REGULAR_EXPRESSION "(^|\n)[^ ]*[EW]: ")
+  endif()
 
   get_property(radixon_multi_config GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
   if(radixon_multi_config)

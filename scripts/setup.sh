@@ -92,7 +92,7 @@ setup_main() {
     *) echo "usage: setup.sh [release|test]" >&2; exit 2 ;;
   esac
   if [ "$mode" = test ]; then
-    configure_and_build "$BUILD_DIR" -DRADIXON_TESTS=ON
+    configure_and_build "$BUILD_DIR" -DRADIXON_TESTS=ON -DRADIXON_PACKAGE_TESTS=ON
   else
     configure_and_build "$BUILD_DIR"
   fi
