@@ -58,6 +58,27 @@ install_packages() {
   fi
 }
 
+# debian_source PACKAGE DIR APT_DIR: Debian's source package PACKAGE of the
+# system's release, unpacked into DIR with Debian's patches applied (as
+# dpkg-source does). It comes through a private apt state in APT_DIR, the
+# system's own entries turned into deb-src, so the system's package lists
+# stay as they are.
+debian_source() {
+  local package="$1" dir="$2" apt_dir="$3" f
+  mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial"
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -e "$f" ] && sed 's/^Types: deb$/Types: deb-src/' "$f" >"$apt_dir/parts/$(basename "$f")"
+  done
+  if [ -f /etc/apt/sources.list ]; then
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$apt_dir/parts/system.list"
+  fi
+  local apt_opts=(-o Dir::Etc::sourcelist=/dev/null -o "Dir::Etc::sourceparts=$apt_dir/parts"
+    -o "Dir::State::Lists=$apt_dir/lists" -o Debug::NoLocking=1)
+  apt-get "${apt_opts[@]}" update -qq >&2
+  rm -rf "$dir" && mkdir -p "$dir"
+  (cd "$dir" && apt-get "${apt_opts[@]}" source -qq "$package" >&2)
+}
+
 # configure_and_build [--default-generator] BUILD_DIR [cmake options...]
 # Configures every time, so a build first made by run.sh (without the test
 # libraries) picks up the tests once test.sh has installed them. A new tree is

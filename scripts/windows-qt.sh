@@ -39,7 +39,7 @@ CONFIGURE_OPTIONS=(
   -xplatform win32-g++ -platform linux-g++ -static -release -opensource -confirm-license
   -nomake examples -nomake tests -no-opengl -no-dbus -no-icu -no-sql-sqlite
   -no-feature-network -no-feature-sql -qt-zlib -qt-libpng -qt-freetype -qt-harfbuzz -qt-pcre
-  -no-libjpeg
+  -no-libjpeg -no-direct2d -no-feature-concurrent
 )
 RECIPE_HASH="$(printf '%s\n' "$CROSS-g++-posix" "${CONFIGURE_OPTIONS[@]}" | sha256sum | cut -c1-12)"
 CACHE_DIR="${RADIXON_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/radixon}"
@@ -61,20 +61,7 @@ for tool in ar ranlib nm objcopy strip windres; do ln -sf "/usr/bin/$CROSS-$tool
 # turned into deb-src, without touching the system's package lists.
 SRC="$WORK/src"
 if [ ! -f "$SRC/.unpacked" ]; then
-  apt_dir="$WORK/apt"
-  mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial"
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [ -e "$f" ] && sed 's/^Types: deb$/Types: deb-src/' "$f" >"$apt_dir/parts/$(basename "$f")"
-  done
-  if [ -f /etc/apt/sources.list ]; then
-    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$apt_dir/parts/system.list"
-  fi
-  apt_opts=(-o Dir::Etc::sourcelist=/dev/null -o "Dir::Etc::sourceparts=$apt_dir/parts"
-    -o "Dir::State::Lists=$apt_dir/lists" -o Debug::NoLocking=1)
-  apt-get "${apt_opts[@]}" update -qq >&2
-  rm -rf "$SRC" && mkdir -p "$SRC"
-  # dpkg-source applies Debian's patches (debian/patches/series) as it unpacks.
-  (cd "$SRC" && apt-get "${apt_opts[@]}" source -qq qtbase-opensource-src >&2)
+  debian_source qtbase-opensource-src "$SRC" "$WORK/apt"
   # Debian's tarball lacks the Wintab headers that the Windows platform needs
   # for tablets; Wine's (LGPL), from Debian's libwine-dev, take their place,
   # behind packaging/windows/wintab.h, which adds what Wine's own headers
