@@ -65,11 +65,7 @@ public:
 
 protected:
     // The number expanded into powers of the radix, then worked out.
-    void Показать_решение_Click() override
-    {
-        Picture1->setPage(ExpandedSum(m()));
-        focusForScreenReader(Picture1);
-    }
+    void Показать_решение_Click() override { presentPage(Picture1, ExpandedSum(m())); }
 };
 
 }  // namespace

@@ -69,8 +69,7 @@ protected:
             warn(dialogs(), *why);
             return;
         }
-        Picture1->setPage(ExpandIntoDivisionTable(m()));
-        focusForScreenReader(Picture1);
+        presentPage(Picture1, ExpandIntoDivisionTable(m()));
     }
 };
 

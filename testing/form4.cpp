@@ -137,8 +137,7 @@ void Form4::Command2_Click()
         warn(dialogs(), *why);
         return;
     }
-    Picture1->setPage(ResultPage(m()));
-    focusForScreenReader(Picture1);
+    presentPage(Picture1, ResultPage(m()));
 }
 
 }  // namespace radixon

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screen_reader.h"
 
+#include "print_area.h"
+
 #include <QAccessible>
 #include <QWidget>
+
+#include <utility>
 
 namespace radixon {
 
@@ -16,6 +20,20 @@ void announceTask(QWidget* box, const QString& task)
 {
     box->setAccessibleDescription(task);
     focusForScreenReader(box);
+}
+
+void presentPage(PrintArea* area, PrintModel page)
+{
+    focusForScreenReader(area);
+    area->setPage(std::move(page));
+    // The caret has moved to the page's first line. Where the area already
+    // was the reader's focus, as when the button that prints the page was
+    // clicked with the mouse (Orca passes over the button's moment of focus),
+    // that move is what has the line at the caret read.
+    if (QAccessible::isActive()) {
+        QAccessibleTextCursorEvent event(area, area->caret());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 }  // namespace radixon

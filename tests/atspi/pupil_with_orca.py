@@ -31,6 +31,8 @@ BUTTON, TEXT = ROLES.get(LANGUAGE, ROLES["C.UTF-8"])
 # Stands for the first number Orca says from there on: it must be the one
 # the focused box shows, read from the box over AT-SPI.
 BOX = "{box}"
+# The result area as Orca names it when it takes the focus.
+RESULT = "^Результат тестирования"
 
 # (what the pupil does, the keys, what Orca says for them, in order). Behind
 # on a busy machine, Orca says where the focus is, not where it has been: a
@@ -65,12 +67,19 @@ WALK = [
     ("the answer box", "Tab Return", ["Введи ответ"]),
     ("a wrong answer", "1 Return", ["НЕПРАВИЛЬНО!!!"]),
     ("", "Return", ["Введите ответ"]),
-    ("", "Tab Tab Tab", ["Показать результат" + BUTTON]),
-    ("the result page", "Return", ["Результат тестирования", rf"Уважаемый\s+{SURNAME}"]),
+    # The pupil goes on one key at a time, hearing each control, the empty
+    # result area among them, as a pupil does who does not yet know the way.
+    ("", "Tab", ["Назад" + BUTTON]),
+    ("", "Tab", [RESULT]),
+    ("", "Tab", ["Показать результат" + BUTTON]),
+    ("the result page", "Return", [RESULT, rf"Уважаемый\s+{SURNAME}"]),
     ("", "Down Down", [r"Из\s+6 возможных баллов Вы набрали"]),
     ("", "Down", [r"0\s+бал\."]),
     ("", "Down Down", [r"Ваш результат:\s+0 %"]),
     ("", "Down Down", ["Вам следует подготовиться лучше!"]),
+    # The same page again, asked for with the mouse: the area keeps the
+    # focus, and Orca reads the line the caret is put back on.
+    ("the result page by mouse", "click:Показать результат", [rf"^\s*Уважаемый\s+{SURNAME}"]),
     ("leaving", "shift+Tab Return", ["Тестирование"]),
     ("", "Tab Tab", ["Выход"]),
     ("", "Return", []),
@@ -105,11 +114,36 @@ def focused_box(pid):
     raise Failure("no text box of the tutor has the focus")
 
 
+def click(pid, name):
+    """Clicks the tutor's button called `name` with the mouse, at its middle."""
+    def find(node):
+        if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == name and \
+                node.getState().contains(pyatspi.STATE_SHOWING):
+            return node
+        for child in (node.getChildAtIndex(i) for i in range(node.childCount)):
+            found = child and find(child)
+            if found:
+                return found
+        return None
+
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            button = find(app)
+            if button is not None:
+                box = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+                                "click", "1"], check=True)
+                return
+    raise Failure(f"the tutor shows no button {name!r}")
+
+
 def step(session, keys, words, numbers):
     """Presses `keys` and returns what Orca said up to the last of `words`."""
     since = len(session.heard())
     if keys and keys.startswith("type:"):
         session.type(keys[len("type:"):])
+    elif keys and keys.startswith("click:"):
+        click(session.tutor.pid, keys[len("click:"):])
     elif keys:
         session.press(keys)
     said = []
