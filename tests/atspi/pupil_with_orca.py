@@ -93,32 +93,12 @@ WALK = [
 ALT_TRIES, ALT_WAIT = 3, 15.0
 
 
-def focused_box(pid):
-    """The text in the tutor's focused text box, as AT-SPI gives it, and its number."""
-    def focused(node):
-        node.clear_cache()
-        if node.getState().contains(pyatspi.STATE_FOCUSED) and node.getState().contains(pyatspi.STATE_EDITABLE):
-            return node
-        for child in (node.getChildAtIndex(i) for i in range(node.childCount)):
-            found = child and focused(child)
-            if found:
-                return found
-        return None
-
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == pid:
-            box = focused(app)
-            if box is not None:
-                shown = box.queryText().getText(0, -1)
-                return shown, int(shown) if shown.strip().isdigit() else None
-    raise Failure("no text box of the tutor has the focus")
-
-
-def click(pid, name):
-    """Clicks the tutor's button called `name` with the mouse, at its middle."""
+def tutor_finds(pid, wanted):
+    """The first of the tutor's accessible objects, depth first, of which
+    `wanted` holds, read afresh; None if there is none."""
     def find(node):
-        if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == name and \
-                node.getState().contains(pyatspi.STATE_SHOWING):
+        node.clear_cache()
+        if wanted(node):
             return node
         for child in (node.getChildAtIndex(i) for i in range(node.childCount)):
             found = child and find(child)
@@ -128,13 +108,29 @@ def click(pid, name):
 
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.get_process_id() == pid:
-            button = find(app)
-            if button is not None:
-                box = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
-                                "click", "1"], check=True)
-                return
-    raise Failure(f"the tutor shows no button {name!r}")
+            return find(app)
+    return None
+
+
+def focused_box(pid):
+    """The text in the tutor's focused text box, as AT-SPI gives it, and its number."""
+    box = tutor_finds(pid, lambda node: node.getState().contains(pyatspi.STATE_FOCUSED) and
+                      node.getState().contains(pyatspi.STATE_EDITABLE))
+    if box is None:
+        raise Failure("no text box of the tutor has the focus")
+    shown = box.queryText().getText(0, -1)
+    return shown, int(shown) if shown.strip().isdigit() else None
+
+
+def click(pid, name):
+    """Clicks the tutor's button called `name` with the mouse, at its middle."""
+    button = tutor_finds(pid, lambda node: node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == name and
+                         node.getState().contains(pyatspi.STATE_SHOWING))
+    if button is None:
+        raise Failure(f"the tutor shows no button {name!r}")
+    box = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1"],
+                   check=True)
 
 
 def step(session, keys, words, numbers):
