@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds РАДИКСОН for 64-bit Windows 7 SP1, 8.1, 10 and 11 on Debian 12 and prints the
-# folder that holds the three files for schools:
+# folder that holds the four files for schools:
 #   radixon.exe                  the program, one file that needs nothing beside it
 #   radixon-1.0-setup.exe        the installer (Russian; /S installs silently)
+#   radixon-1.0.msi              the Windows Installer package, for group policy
 #   radixon-1.0-win64.zip        the program, its licence and a read-me
 #   windows.sh           build them (the first run also builds Qt 5.15 for
 #                        Windows, about 40 minutes on 2 cores; later runs reuse it)
@@ -22,17 +23,17 @@ run_tests=0
 case "${1:-}" in
   "") ;;
   --test) run_tests=1 ;;
-  -h | --help) sed -n '3,14s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"; exit 0 ;;
+  -h | --help) sed -n '3,15s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"; exit 0 ;;
   *) echo "usage: windows.sh [--test]" >&2; exit 2 ;;
 esac
 
-# The cross compiler (Qt's host tools come with Qt for Windows), the icon's drawing
-# and packing (librsvg2-bin, icoutils), NSIS with its Russian texts, and the
-# faces and Qt translation the program carries. Wine runs the tests (in a
-# Russian locale made from the locales package) on Xvfb, the window tests
-# with openbox; xdotool, xwd (x11-apps) and netpbm watch the installer and
+# The cross compiler (Qt's host tools come with Qt for Windows), the icon's
+# drawing and packing (librsvg2-bin, icoutils), NSIS with its Russian texts,
+# wixl and msitools for the MSI, and the faces and Qt translation the program
+# carries. Wine runs the tests (in a Russian locale made from the locales
+# package) on Xvfb, the window tests with openbox; xdotool, xwd (x11-apps) and netpbm watch the installer and
 # the installed program and take pictures of their windows.
-windows_packages=(g++-mingw-w64-x86-64-posix cmake ninja-build librsvg2-bin icoutils nsis
+windows_packages=(g++-mingw-w64-x86-64-posix cmake ninja-build librsvg2-bin icoutils nsis wixl msitools
   fonts-liberation qttranslations5-l10n)
 windows_test_packages=(wine64 locales xvfb xauth openbox xdotool x11-apps netpbm procps python3)
 if [ "$run_tests" = 1 ]; then

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# cmake -P make_dist.cmake: the program, the installer and the zip in DIST.
+# cmake -P make_dist.cmake: the program, the two installers and the zip in DIST.
 # Texts for Windows get CRLF line ends, and the read-me a byte-order mark, so
 # Notepad shows them right on every Windows 10 and 11.
 file(REMOVE_RECURSE ${STAGE})
@@ -25,6 +25,34 @@ math(EXPR size_kb "(${bytes} + 1023) / 1024")
 execute_process(
   COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DVERSION=${VERSION} -DEXE=${STAGE}/radixon.exe
     -DICON=${ICON} -DLICENSE=${STAGE}/LICENSE.txt -DSIZE_KB=${size_kb} -DOUTFILE=${SETUP} ${NSI}
+  COMMAND_ERROR_IS_FATAL ANY)
+
+# The Windows Installer package. wixl writes Cyrillic as empty strings: the
+# names are put in afterwards, in the package's code page, Windows' Cyrillic
+# one (1251), where a folder and a shortcut also get the short name that
+# Windows Installer wants beside the long one.
+set(msi_names
+  "UPDATE Property SET Value='РАДИКСОН' WHERE Property='ProductName'"
+  "UPDATE Directory SET DefaultDir='RADIKS~1|РАДИКСОН' WHERE Directory='INSTALLDIR'"
+  "UPDATE Shortcut SET Name='RADIKS~1.LNK|РАДИКСОН' WHERE Shortcut='StartMenuEntry'"
+  "UPDATE LaunchCondition SET Description='Уже установлена более новая версия программы РАДИКСОН.' WHERE Description='NEWER'")
+list(TRANSFORM msi_names PREPEND "-q;")
+file(WRITE ${STAGE}/codepage.idt "\r\n\r\n1251\t_ForceCodepage\r\n")
+file(REMOVE ${MSI})
+# wixl takes the files by their names in the working folder.
+file(COPY_FILE ${ICON} ${STAGE}/radixon.ico)
+execute_process(
+  COMMAND ${WIXL} -a x64 -D Version=${VERSION}.0 -D Exe=radixon.exe -D Icon=radixon.ico -D License=LICENSE.txt
+    -o ${MSI} ${WXS}
+  WORKING_DIRECTORY ${STAGE}
+  COMMAND_ERROR_IS_FATAL ANY)
+# The summary names the package's language, and its package code follows the
+# program, so the same program gives the same code.
+file(SHA256 ${STAGE}/radixon.exe exe_hash)
+string(UUID package_code NAMESPACE FB806EDD-AC4A-4091-B90D-53A83E1C3B15 NAME "${VERSION}-${exe_hash}" TYPE SHA1 UPPER)
+execute_process(
+  COMMAND ${MSIBUILD} ${MSI} -i ${STAGE}/codepage.idt ${msi_names}
+    -s "RADIXON ${VERSION}" "The RADIXON developers" "x64;1049" "{${package_code}}"
   COMMAND_ERROR_IS_FATAL ANY)
 
 # The zip holds its three files at its top, with a fixed time, so the same

@@ -8,7 +8,12 @@
 #      with its Start-menu entry, desktop shortcut and "Apps & features"
 #      entry, and the program starts from the Start-menu entry;
 #   3. the uninstaller, run silently, removes every file, both shortcuts and
-#      the entry.
+#      the entry;
+#   4. the MSI, as group policy installs it (msiexec /i /qn), puts the program
+#      into Program Files with its Start-menu entry and its "Programs and
+#      Features" entry, the program starts from the entry; a later version
+#      (the same package with its version raised) replaces it, and
+#      msiexec /x /qn removes it, leaving nothing.
 # A picture of the screen with each main window goes to WORK/*.png.
 #   whole_program.sh DIST WORK
 set -euo pipefail
@@ -112,6 +117,50 @@ no_entry() { ! wine reg query "$key" >/dev/null 2>&1; }
 check "the Apps & features entry is gone" no_entry
 left="$(find "$drive" \( -iname '*radixon*' -o -name '*РАДИКСОН*' \) | head)"
 check "nothing of the program is left on drive C: ($left)" test -z "$left"
+
+# The MSI, and a later version of it, as the next release makes it: the same
+# package and upgrade code with a new version, product code and package code.
+msi="$dist/radixon-1.0.msi"
+later="$work/radixon-1.0.1.msi"
+cp "$msi" "$later"
+msibuild "$later" -q "UPDATE Property SET Value='1.0.1' WHERE Property='ProductVersion'" \
+  -q "UPDATE Property SET Value='{2A1D9F3E-5B7C-4E60-8D14-C3B2A9F07E51}' WHERE Property='ProductCode'" \
+  -q "DELETE FROM Upgrade WHERE ActionProperty='WIX_UPGRADE_DETECTED'" \
+  -q "INSERT INTO Upgrade (UpgradeCode, VersionMax, Attributes, ActionProperty) VALUES
+      ('$(msiinfo export "$msi" Property | tr -d '\r' | sed -n 's/^UpgradeCode\t//p')', '1.0.1', 1, 'WIX_UPGRADE_DETECTED')" \
+  -s "RADIXON 1.0.1" "The RADIXON developers" "x64;1049" "{6C0E4B2A-9D31-4F7E-A5B8-2E1F0C9D8A47}"
+msiexec() { wine msiexec "$1" "Z:${2//\//\\}" /qn && timeout 60 "$wineserver" --wait; }
+# The versions of the "Programs and Features" entries named РАДИКСОН, a line
+# each, as regedit exports them (UTF-16).
+entries_are() {
+  wine reg export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 'C:\entries.reg' /y >/dev/null 2>&1
+  [ "$(iconv -f UTF-16 -t UTF-8 "$drive/entries.reg" | tr -d '\r' | awk '/^\[/ { ours = 0 }
+    $0 == "\"DisplayName\"=\"РАДИКСОН\"" { ours = 1 } ours && sub(/^"DisplayVersion"="/, "") { print }' |
+    tr -d '"')" = "$1" ]
+  local same=$?
+  rm -f "$drive/entries.reg"
+  return "$same"
+}
+check "msiexec installs the MSI silently" msiexec /i "$msi"
+in_program_files() { cmp -s "$folder/radixon.exe" "$dist/radixon.exe" && test -f "$folder/LICENSE.txt"; }
+check "the MSI put the program and its licence into Program Files" in_program_files
+check "Programs and Features lists РАДИКСОН 1.0.0, once" entries_are 1.0.0
+# Windows puts the entry of a package for all users (ALLUSERS 1) into the
+# common Start menu; Wine 8 puts it into the user's own.
+user_start_menu="$drive/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/РАДИКСОН.lnk"
+msi_entry="$user_start_menu"
+if [ -f "$start_menu" ]; then msi_entry="$start_menu"; fi
+wine start /unix "$msi_entry"
+check "the program starts from the MSI's Start-menu entry РАДИКСОН" wait_for 90 main_window
+screenshot wine-installed-msi
+check "the program from the MSI ends when asked to close" close_program
+check "msiexec installs the later version" msiexec /i "$later"
+check "the later version replaced it: one entry, version 1.0.1" entries_are 1.0.1
+check "msiexec removes it silently" msiexec /x "$later"
+check "Programs and Features lists no РАДИКСОН" entries_are ""
+left="$(find "$drive" \( -iname '*radixon*' -o -name '*РАДИКСОН*' \) | head)"
+nothing_left() { [ -z "$left" ] && ! wine reg query 'HKLM\Software\io.github.radixon.Radixon' >/dev/null 2>&1; }
+check "nothing of the MSI is left on drive C: ($left) or in the registry" nothing_left
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
