@@ -39,11 +39,14 @@ set(msi_names
 list(TRANSFORM msi_names PREPEND "-q;")
 file(WRITE ${STAGE}/codepage.idt "\r\n\r\n1251\t_ForceCodepage\r\n")
 file(REMOVE ${MSI})
-# wixl takes the files by their names in the working folder.
+# wixl takes the files by their names in the working folder. A version's
+# ProductCode follows from its number: a package of the same version made
+# again is the same product to Windows, not a second one beside it.
 file(COPY_FILE ${ICON} ${STAGE}/radixon.ico)
+string(UUID product_code NAMESPACE FB806EDD-AC4A-4091-B90D-53A83E1C3B15 NAME "product-${VERSION}" TYPE SHA1 UPPER)
 execute_process(
-  COMMAND ${WIXL} -a x64 -D Version=${VERSION}.0 -D Exe=radixon.exe -D Icon=radixon.ico -D License=LICENSE.txt
-    -o ${MSI} ${WXS}
+  COMMAND ${WIXL} -a x64 -D Version=${VERSION}.0 -D ProductCode={${product_code}} -D Exe=radixon.exe
+    -D Icon=radixon.ico -D License=LICENSE.txt -o ${MSI} ${WXS}
   WORKING_DIRECTORY ${STAGE}
   COMMAND_ERROR_IS_FATAL ANY)
 # The summary names the package's language, and its package code follows the
