@@ -43,7 +43,9 @@ file(REMOVE ${MSI})
 # ProductCode follows from its number: a package of the same version made
 # again is the same product to Windows, not a second one beside it.
 file(COPY_FILE ${ICON} ${STAGE}/radixon.ico)
-string(UUID product_code NAMESPACE FB806EDD-AC4A-4091-B90D-53A83E1C3B15 NAME "product-${VERSION}" TYPE SHA1 UPPER)
+# Both codes are made in the name space of the package's UpgradeCode (radixon.wxs).
+set(codes_namespace FB806EDD-AC4A-4091-B90D-53A83E1C3B15)
+string(UUID product_code NAMESPACE ${codes_namespace} NAME "product-${VERSION}" TYPE SHA1 UPPER)
 execute_process(
   COMMAND ${WIXL} -a x64 -D Version=${VERSION}.0 -D ProductCode={${product_code}} -D Exe=radixon.exe
     -D Icon=radixon.ico -D License=LICENSE.txt -o ${MSI} ${WXS}
@@ -52,7 +54,7 @@ execute_process(
 # The summary names the package's language, and its package code follows the
 # program, so the same program gives the same code.
 file(SHA256 ${STAGE}/radixon.exe exe_hash)
-string(UUID package_code NAMESPACE FB806EDD-AC4A-4091-B90D-53A83E1C3B15 NAME "${VERSION}-${exe_hash}" TYPE SHA1 UPPER)
+string(UUID package_code NAMESPACE ${codes_namespace} NAME "${VERSION}-${exe_hash}" TYPE SHA1 UPPER)
 execute_process(
   COMMAND ${MSIBUILD} ${MSI} -i ${STAGE}/codepage.idt ${msi_names}
     -s "RADIXON ${VERSION}" "The RADIXON developers" "x64;1049" "{${package_code}}"
