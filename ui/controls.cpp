@@ -110,8 +110,9 @@ public:
 void installQtTranslation(QApplication& app)
 {
     auto* translator = new QTranslator(&app);
-#ifdef Q_OS_WIN
-    // The Windows program carries them: it has no Qt installed beside it.
+#ifdef RADIXON_CARRIES_FILES
+    // The Windows program and the web page carry them: they have no Qt
+    // installed beside them.
     const QString folder = QStringLiteral(":/i18n");
 #else
     const QString folder = qt::translationsFolder();
@@ -207,9 +208,9 @@ void setupApplication(QApplication& app)
 
 QIcon programIcon()
 {
-#ifdef Q_OS_WIN
-    // The Windows program has no SVG engine: it carries the icon drawn at the
-    // sizes of its .ico file.
+#ifdef RADIXON_CARRIES_FILES
+    // The Windows program and the web page have no SVG engine: they carry the
+    // icon drawn at the sizes of the Windows .ico file.
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/radixon-%1.png").arg(size), QSize(size, size));

@@ -3,7 +3,7 @@
 
 #include "qt_versions.h"
 
-#ifdef Q_OS_WIN
+#ifdef RADIXON_CARRIES_FILES
 #include <QFontDatabase>
 #endif
 
@@ -15,7 +15,8 @@ struct DesignFace {
     const char* design;
     const char* windows;
     const char* standIn;
-    // The stand-in's styles the design uses, carried in the Windows program.
+    // The stand-in's styles the design uses, carried in the Windows program
+    // and in the web page.
     const char* standInFiles[2];
 };
 
@@ -33,7 +34,8 @@ void installDesignFaces()
 {
     for (const DesignFace& face : designFaces) {
         const QString design = QString::fromLatin1(face.design);
-#ifdef Q_OS_WIN
+#ifdef RADIXON_CARRIES_FILES
+        // A browser gives a web page no faces at all.
         const QString own = QString::fromLatin1(face.windows);
         if (qt::isSmoothlyScalable(own)) {
             if (own != design)
