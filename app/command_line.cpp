@@ -16,10 +16,11 @@ void printTo(std::FILE* stream, const QString& text)
 }
 
 // Without a platform chosen by hand, Qt opens the X11 or the Wayland display
-// and aborts with a core dump when there is neither.
+// and aborts with a core dump when there is neither. A web page always has
+// the browser's.
 bool hasDisplay(const QCommandLineParser& parser)
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
     return parser.isSet(QStringLiteral("platform")) || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
            !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 #else

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -49,6 +51,23 @@ double radixLiteral(const std::u16string& s, std::size_t pos, int base)
     if (value <= 0xFFFF && (base == 16 ? digits <= 4 : value <= 0177777))
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+// An ASCII decimal number ("-12.5e3") as a double.
+std::errc readDouble(const std::string& number, double& value)
+{
+#ifdef __cpp_lib_to_chars
+    return std::from_chars(number.data(), number.data() + number.size(), value).ec;
+#else
+    // libc++ before 17 (the web build's) reads no double: the C library's
+    // strtod does, and Emscripten's reads '.' whatever the locale.
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(number.c_str(), &end);
+    if (end != number.c_str() + number.size())
+        return std::errc::invalid_argument;
+    return errno == ERANGE ? std::errc::result_out_of_range : std::errc();
+#endif
 }
 
 }  // namespace
@@ -147,7 +166,7 @@ double Val(const QString& text)
     }
 
     double value = 0;
-    const std::errc ec = std::from_chars(number.data(), number.data() + number.size(), value).ec;
+    const std::errc ec = readDouble(number, value);
     if (ec == std::errc::result_out_of_range) {
         if (significant && magnitude > 0)
             throw RuntimeError(RuntimeErrorKind::Overflow);

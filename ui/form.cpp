@@ -77,7 +77,9 @@ void Form::showOnScreen()
     const QRect framed(pos(), size().grownBy(frame));
     move((placed_ ? PlaceInside(framed, available) : CentreIn(framed, available)).topLeft());
     placed_ = true;
-    show();
+    // Not show(): where the platform shows every window full screen, as Qt
+    // does in a web page, ours keep their designed size and place.
+    setVisible(true);
 }
 
 QWidget* Form::makeControl(QWidget* parent, const ControlDesign& row) const
