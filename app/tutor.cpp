@@ -6,6 +6,7 @@
 #include "program.h"
 #include "qt_dialogs.h"
 #include "qt_versions.h"
+#include "web_page.h"
 
 #include <QApplication>
 
@@ -23,7 +24,12 @@ int runTutor(int argc, char* argv[], const std::function<void(QWidget&)>& starte
 
     QtDialogs dialogs;
     ClockRandom random;
+#ifdef Q_OS_WASM
+    // A web page does not end: the windows are hidden, and the page says so.
+    Program program(dialogs, random, web::showEndPage);
+#else
     Program program(dialogs, random, [] { QCoreApplication::quit(); });
+#endif
     program.start();
     if (started)
         started(program.forms.form(FormId::Form1));

@@ -115,8 +115,7 @@ void Form4::Ввод_числа_Click()
         Text2->setText(Str(m().Radix));
     const TestTask task = IssueTestTask(m(), random());
     Label2->setText(task.instruction);
-    announceTask(Text1, task.instruction);
-    Text1->setText(task.shownNumber);
+    announceTask(Text1, task.instruction, task.shownNumber);
 }
 
 void Form4::Ввод_ответа_Click()

@@ -40,8 +40,7 @@ void PracticeForm::Ввод_числа_Click()
     ReadRadixBox(m(), dialogs(), Text2->text());
     Text2->setText(Str(m().Radix));
     ExpandDigits(m());
-    announceTask(Text1, TaskInstruction(direction_, m().Radix));
-    Text1->setText(TaskAsShown(m(), direction_));
+    announceTask(Text1, TaskInstruction(direction_, m().Radix), TaskAsShown(m(), direction_));
     DigitsAnswer(m());
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_dialogs.h"
 
+#include "web_page.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -29,6 +31,7 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title)
     dialog.setTextValue(QString());
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    web::say(prompt);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();
@@ -42,6 +45,7 @@ void QtDialogs::msgBox(const QString& prompt, MsgStyle style, const QString& tit
     // with the answer box that has just closed, may say only the focused
     // button: the button carries the text too, so the verdict is always heard.
     box.button(QMessageBox::Ok)->setAccessibleDescription(prompt);
+    web::say(prompt);
     box.exec();
 }
 

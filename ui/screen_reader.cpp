@@ -2,9 +2,10 @@
 #include "screen_reader.h"
 
 #include "print_area.h"
+#include "web_page.h"
 
 #include <QAccessible>
-#include <QWidget>
+#include <QLineEdit>
 
 #include <utility>
 
@@ -16,10 +17,12 @@ void focusForScreenReader(QWidget* widget)
         widget->setFocus(Qt::OtherFocusReason);
 }
 
-void announceTask(QWidget* box, const QString& task)
+void announceTask(QLineEdit* box, const QString& task, const QString& number)
 {
     box->setAccessibleDescription(task);
     focusForScreenReader(box);
+    box->setText(number);
+    web::say(task + QStringLiteral(": ") + number);
 }
 
 void presentPage(PrintArea* area, PrintModel page)
@@ -34,6 +37,7 @@ void presentPage(PrintArea* area, PrintModel page)
         QAccessibleTextCursorEvent event(area, area->caret());
         QAccessible::updateAccessibility(&event);
     }
+    web::say(area->text());
 }
 
 }  // namespace radixon

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QLineEdit;
 class QString;
 class QWidget;
 
@@ -18,12 +19,12 @@ class PrintModel;
 // Gives `widget` the focus, with the reason of a program's own move.
 void focusForScreenReader(QWidget* widget);
 
-// A new task for the box that shows its number, called just before the number
-// is written: the box is described by `task`, what to do with the number, and
-// takes the focus, so that the reader says the number and what to do with it.
-// The focus comes first: Orca takes a box whose text changed before it had
-// the focus as already presented, and would say the new number alone.
-void announceTask(QWidget* box, const QString& task);
+// A new task: `number` is written into the box that shows it, which is
+// described by `task`, what to do with the number, and takes the focus, so
+// that the reader says the number and what to do with it. The focus comes
+// first: Orca takes a box whose text changed before it had the focus as
+// already presented, and would say the new number alone.
+void announceTask(QLineEdit* box, const QString& task, const QString& number);
 
 // A page the pupil reads at once (a worked solution, the result of the test),
 // printed into `area`. The focus comes first here too. Orca reads an object's
