@@ -16,7 +16,12 @@
 #      installer and zip, and the tests built for Windows, run under Wine
 #      posing as Windows 7 and as Windows 10. The first run on a machine
 #      builds Qt 5.15 for Windows (about 40 minutes on two cores) and caches
-#      it; later runs add about eight minutes.
+#      it; later runs add about eight minutes;
+#   6. the web page (scripts/web.sh --test): the logic's tests built for
+#      WebAssembly, run under node, and the page served on 127.0.0.1 and
+#      driven in headless Chromium. The first run on a machine builds Qt 6
+#      for WebAssembly (about 15 minutes on two cores) and caches it; later
+#      runs add about five minutes.
 # RADIXON_TEST_QUICK=1 stops after step 1 (for a quick local round; ignored
 # when CI=true, so CI always runs everything).
 set -euo pipefail
@@ -42,7 +47,7 @@ echo "== The packages' checks"
 ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error -j "$(nproc)" -L package
 
 if [ "${RADIXON_TEST_QUICK:-0}" = "1" ] && [ "${CI:-}" != "true" ]; then
-  echo "RADIXON_TEST_QUICK=1: skipping the sanitizer build, the fuzz run, the leak check and the Windows build."
+  echo "RADIXON_TEST_QUICK=1: skipping the sanitizer build, the fuzz run, the leak check, the Windows build and the web page."
   exit 0
 fi
 
@@ -63,3 +68,6 @@ echo "== Leak check under valgrind"
 
 echo "== Windows build and its tests under Wine"
 "$ROOT/scripts/windows.sh" --test
+
+echo "== The web page, its tests under node and in Chromium"
+"$ROOT/scripts/web.sh" --test

@@ -7,7 +7,7 @@
 #   web-qt.sh        build it unless the cache already holds this recipe
 # The cache folder is keyed by a hash of the recipe below, so a changed recipe
 # builds a new Qt and an unchanged one costs nothing. A fresh 2-core machine
-# takes about 25 minutes.
+# takes about 15 minutes (12 on an otherwise idle one).
 #   RADIXON_WEB_QT=PREFIX    use a ready Qt 6 for WebAssembly instead
 #   RADIXON_CACHE_DIR=DIR    the cache folder (default ~/.cache/radixon)
 set -euo pipefail
@@ -50,7 +50,7 @@ fi
 
 WORK="$CACHE_DIR/work-wasm-$RECIPE_HASH"
 mkdir -p "$WORK"
-echo "Building Qt $QT_VERSION for WebAssembly into $PREFIX (about 25 minutes on 2 cores)" >&2
+echo "Building Qt $QT_VERSION for WebAssembly into $PREFIX (about 15 minutes on 2 cores)" >&2
 started=$SECONDS
 
 SRC="$WORK/src"

@@ -5,7 +5,7 @@
 #                          qtloader.js, the icon), for any static web server
 #   radixon-1.0-web.zip    the same folder, packed
 #   web.sh           build them (the first run also builds Qt for WebAssembly,
-#                    about 20 minutes on 2 cores; later runs reuse it)
+#                    about 15 minutes on 2 cores; later runs reuse it)
 #   web.sh --test    also build the logic's tests for WebAssembly and run them
 #                    under node, and drive the page in headless Chromium
 # RADIXON_WEB_BUILD_DIR chooses the build folder (default build-web);
