@@ -6,7 +6,7 @@
 set(folders app bench core fuzz learn_to_decimal learn_to_radix main_window packaging scripts testing tests ui .ci)
 set(patterns "")
 foreach(folder IN LISTS folders)
-  foreach(ending cpp h cmake sh py)
+  foreach(ending cpp h cmake sh py js html.in)
     list(APPEND patterns ${SOURCE_DIR}/${folder}/*.${ending})
   endforeach()
   list(APPEND patterns ${SOURCE_DIR}/${folder}/CMakeLists.txt ${SOURCE_DIR}/${folder}/*/CMakeLists.txt)
