@@ -109,8 +109,11 @@ QWidget* Form::makeControl(QWidget* parent, const ControlDesign& row) const
 void Form::buildDesign(QWidget* client, int fixedHeight)
 {
     const QSize designed(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()) + fixedHeight);
-    if (const QScreen* screen = screenInUse())
+    fixedHeight_ = fixedHeight;
+    if (QScreen* screen = screenInUse()) {
         scale_ = FitFactor(designed, fixedHeight, frameAround(), screen->availableGeometry().size());
+        connect(screen, &QScreen::availableGeometryChanged, this, &Form::refit);
+    }
     resize(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()));
     if (design_.background.isValid()) {
         setAutoFillBackground(true);
@@ -152,6 +155,34 @@ void Form::buildDesign(QWidget* client, int fixedHeight)
     // The first control of the Tab order has the focus when the window opens.
     if (!design_.tabOrder.empty())
         control<QWidget>(design_.tabOrder.front())->setFocus();
+}
+
+void Form::refit()
+{
+    const QScreen* screen = screenInUse();
+    if (!screen)
+        return;
+    const double before = scale_;
+    scale_ = 1.0;  // twips() as designed
+    const QSize designed(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()) + fixedHeight_);
+    scale_ = FitFactor(designed, fixedHeight_, frameAround(), screen->availableGeometry().size());
+    if (scale_ != before) {
+        for (const ControlDesign& row : design_.controls) {
+            QWidget* widget = control<QWidget>(row.name);
+            // A text box may have been given font merging by the pupil's typing.
+            QFont font = designFont(QString::fromUtf8(row.lettering.face), row.lettering.points * scale_,
+                                    row.lettering.bold, row.lettering.italic);
+            font.setStyleStrategy(widget->font().styleStrategy());
+            widget->setFont(font);
+            const QRect& t = row.twips;
+            widget->setGeometry(twips(t.x()), twips(t.y()), twips(t.width()), twips(t.height()));
+            if (auto* area = qobject_cast<PrintArea*>(widget))
+                area->setScale(scale_);
+        }
+        resize(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()) + fixedHeight_);
+    }
+    if (placed_)
+        move(PlaceInside(QRect(pos(), size().grownBy(frameAround())), screen->availableGeometry()).topLeft());
 }
 
 void Form::onClick(QAbstractButton* button, std::function<void()> handler)

@@ -77,6 +77,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The screen has changed (a phone turned, the browser's zoom, another
+    // resolution): the design is drawn anew at the factor it now needs, and
+    // a shown window is moved in where it would stick out.
+    void refit();
     QWidget* makeControl(QWidget* parent, const ControlDesign& row) const;
     // The frame around our windows, as far as it is known yet.
     static QMargins frameAround();
@@ -85,6 +89,7 @@ private:
     FormContext context_;
     const WindowDesign& design_;
     double scale_ = 1.0;
+    int fixedHeight_ = 0;
     bool placed_ = false;
 };
 

@@ -7,7 +7,8 @@ FOLDER (the page) is served on 127.0.0.1; the main window must look as the
 desktop's picture FORM1_PNG; a surname typed in Russian must reach the result
 page of a two-task test; a practice task is answered wrongly, then rightly;
 Выход and the main window's close button each leave the end page, whose
-button starts the program again; the console must report no error. What
+button starts the program again; turned to a phone's screen, the main window
+fits it; the console must report no error. What
 the program says to a screen reader, read from the page's live region, tells
 each step's outcome. The page's pictures go to PICTURES."""
 import base64, functools, http.server, io, json, os, re, subprocess, sys, tempfile, threading, time
@@ -74,8 +75,11 @@ class Browser:
         self.last_id, self.errors, self.pictures, self.origin = 0, [], pictures, None
         for domain in ("Page", "Runtime", "Log"):
             self.call(f"{domain}.enable")
-        self.call("Emulation.setDeviceMetricsOverride", width=VIEWPORT[0], height=VIEWPORT[1], deviceScaleFactor=1,
-                  mobile=False)
+        self.resize(*VIEWPORT)
+
+    def resize(self, width, height):
+        self.viewport = (width, height)
+        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1, mobile=False)
 
     def call(self, method, **params):
         self.last_id += 1
@@ -101,7 +105,7 @@ class Browser:
         return self.evaluate("document.readyState === 'complete' && document.body.dataset.state")
 
     def screenshot(self, scale=1, keep=None):
-        clip = {"x": 0, "y": 0, "width": VIEWPORT[0], "height": VIEWPORT[1], "scale": scale}
+        clip = {"x": 0, "y": 0, "width": self.viewport[0], "height": self.viewport[1], "scale": scale}
         data = base64.b64decode(self.call("Page.captureScreenshot", format="png", clip=clip)["data"])
         if keep:
             with open(keep, "wb") as file:
@@ -221,6 +225,13 @@ def sit(browser, url, shots):
     browser.click_at(*browser.evaluate("(r => [r.x + r.width / 2, r.y + r.height / 2])"
                                        "(document.getElementById('again').getBoundingClientRect())"))
     until("the program to start again", lambda: browser.state() == "running")
+    # A phone's screen, turned sideways and back: the window is drawn smaller
+    # to fit it whole, then as designed again.
+    browser.resize(800, 360)
+    until("the main window to fit a phone", lambda: (lambda box: box and box[0] + box[2] <= 360 and box[3] < 641)(
+        grey_box(browser.screenshot())))
+    browser.screenshot(keep=os.path.join(shots, "form1-phone.png"))
+    browser.resize(*VIEWPORT)
     browser.window("form1")
     # The close button at the right of the title bar above the menu.
     browser.click_at(browser.origin[1] + browser.pictures["form1"].shape[1] - 10, browser.origin[0] - 11)
