@@ -7,7 +7,9 @@
 #include <emscripten.h>
 
 // The page's functions, when the page has them (index.html defines them).
-// UTF16ToString is exported by the program's link for Qt's own use.
+// UTF16ToString is exported by the program's link for Qt's own use. The
+// bodies are JavaScript, which clang-format would take for C++.
+// clang-format off
 EM_JS(void, radixon_page_say, (const char16_t* text, int length), {
     if (typeof radixonSay === "function")
         radixonSay(UTF16ToString(text, 2 * length));
@@ -17,6 +19,7 @@ EM_JS(void, radixon_page_end, (), {
     if (typeof radixonShowEndPage === "function")
         radixonShowEndPage();
 });
+// clang-format on
 #endif
 
 namespace radixon::web {
