@@ -30,6 +30,22 @@ int Form::twips(int value) const
     return qRound(value * logicalDpiX() * scale_ / 1440.0);
 }
 
+QSize Form::designedSize() const
+{
+    const auto designed = [this](int value) { return qRound(value * logicalDpiX() / 1440.0); };
+    return QSize(designed(design_.clientTwips.width()), designed(design_.clientTwips.height()) + fixedHeight_);
+}
+
+QFont Form::letteringFont(const Lettering& lettering) const
+{
+    return designFont(QString::fromUtf8(lettering.face), lettering.points * scale_, lettering.bold, lettering.italic);
+}
+
+void Form::place(QWidget* control, const QRect& t) const
+{
+    control->setGeometry(twips(t.x()), twips(t.y()), twips(t.width()), twips(t.height()));
+}
+
 namespace {
 
 // The screen the pupil works on: the one our windows are shown on (a window
@@ -86,8 +102,7 @@ QWidget* Form::makeControl(QWidget* parent, const ControlDesign& row) const
 {
     const QString name = QString::fromUtf8(row.name);
     const QString text = QString::fromUtf8(row.text);
-    const QFont font = designFont(QString::fromUtf8(row.lettering.face), row.lettering.points * scale_,
-                                  row.lettering.bold, row.lettering.italic);
+    const QFont font = letteringFont(row.lettering);
     switch (row.kind) {
     case ControlKind::Button:
         return makeButton(parent, name, text, row.back, font);
@@ -108,10 +123,9 @@ QWidget* Form::makeControl(QWidget* parent, const ControlDesign& row) const
 
 void Form::buildDesign(QWidget* client, int fixedHeight)
 {
-    const QSize designed(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()) + fixedHeight);
     fixedHeight_ = fixedHeight;
     if (QScreen* screen = screenInUse()) {
-        scale_ = FitFactor(designed, fixedHeight, frameAround(), screen->availableGeometry().size());
+        scale_ = FitFactor(designedSize(), fixedHeight, frameAround(), screen->availableGeometry().size());
         connect(screen, &QScreen::availableGeometryChanged, this, &Form::refit);
     }
     resize(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()));
@@ -123,9 +137,7 @@ void Form::buildDesign(QWidget* client, int fixedHeight)
     }
     for (const ControlDesign& row : design_.controls) {
         QWidget* parent = row.container ? control<QWidget>(row.container) : client;
-        QWidget* widget = makeControl(parent, row);
-        const QRect& t = row.twips;
-        widget->setGeometry(twips(t.x()), twips(t.y()), twips(t.width()), twips(t.height()));
+        place(makeControl(parent, row), row.twips);
     }
     // Screen readers name each box after the control that labels it.
     for (const ControlDesign& row : design_.controls) {
@@ -163,19 +175,15 @@ void Form::refit()
     if (!screen)
         return;
     const double before = scale_;
-    scale_ = 1.0;  // twips() as designed
-    const QSize designed(twips(design_.clientTwips.width()), twips(design_.clientTwips.height()) + fixedHeight_);
-    scale_ = FitFactor(designed, fixedHeight_, frameAround(), screen->availableGeometry().size());
+    scale_ = FitFactor(designedSize(), fixedHeight_, frameAround(), screen->availableGeometry().size());
     if (scale_ != before) {
         for (const ControlDesign& row : design_.controls) {
             QWidget* widget = control<QWidget>(row.name);
             // A text box may have been given font merging by the pupil's typing.
-            QFont font = designFont(QString::fromUtf8(row.lettering.face), row.lettering.points * scale_,
-                                    row.lettering.bold, row.lettering.italic);
+            QFont font = letteringFont(row.lettering);
             font.setStyleStrategy(widget->font().styleStrategy());
             widget->setFont(font);
-            const QRect& t = row.twips;
-            widget->setGeometry(twips(t.x()), twips(t.y()), twips(t.width()), twips(t.height()));
+            place(widget, row.twips);
             if (auto* area = qobject_cast<PrintArea*>(widget))
                 area->setScale(scale_);
         }

@@ -81,6 +81,11 @@ private:
     // resolution): the design is drawn anew at the factor it now needs, and
     // a shown window is moved in where it would stick out.
     void refit();
+    // The window's size at factor 1, with the part above the client area.
+    QSize designedSize() const;
+    // A control's lettering, and its place, at the window's factor.
+    QFont letteringFont(const Lettering& lettering) const;
+    void place(QWidget* control, const QRect& t) const;
     QWidget* makeControl(QWidget* parent, const ControlDesign& row) const;
     // The frame around our windows, as far as it is known yet.
     static QMargins frameAround();
